@@ -1,0 +1,135 @@
+#pragma once
+// The seam between the model and the operating system. The model asks for dialogs, windows,
+// the clipboard, settings, files, paths and the shell only through these interfaces; the Qt
+// shell implements them (platform/qt/), the tests script them (tests/support/FakePlatform).
+
+#include "core/grid.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrel {
+
+/// Message boxes and the standard dialogs.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    /// Information box with OK.
+    virtual void inform(std::string_view text, std::string_view title = {}) = 0;
+    /// Error box with OK, for failures the player must know about (a file that cannot be
+    /// written, a folder that cannot be made).
+    virtual void showError(std::string_view text, std::string_view title = {}) = 0;
+    /// Yes/No question; true for Yes.
+    virtual bool confirm(std::string_view text, std::string_view title) = 0;
+    /// File-open dialog; the chosen path, or nothing when cancelled. `filter` is a
+    /// "Description (*.ext)" list separated by ";;".
+    virtual std::optional<std::string> openFile(std::string_view title, std::string_view directory,
+                                                std::string_view filter) = 0;
+    /// File-save dialog (no overwrite question of its own); the path, or nothing.
+    virtual std::optional<std::string> saveFile(std::string_view title, std::string_view directory,
+                                                std::string_view filter) = 0;
+    /// One-line text input; the text, or nothing when cancelled.
+    virtual std::optional<std::string> inputText(std::string_view title, std::string_view prompt,
+                                                 std::string_view initial) = 0;
+    /// Colour chooser; the colour, or nothing when cancelled.
+    virtual std::optional<Colour> pickColour(Colour initial) = 0;
+};
+
+/// Secondary windows of the program, named by their logic class ("Tfrmtile", "Tfrmda", …).
+class WindowHost
+{
+public:
+    virtual ~WindowHost() = default;
+    /// Shows the window and waits until it closes.
+    virtual void showModal(std::string_view window) = 0;
+    /// Shows the window without waiting.
+    virtual void showModeless(std::string_view window) = 0;
+    /// Hides the window.
+    virtual void close(std::string_view window) = 0;
+    /// Moves the window's top-left corner to screen position (left, top).
+    virtual void place(std::string_view window, int left, int top) = 0;
+};
+
+/// The system clipboard, text only.
+class Clipboard
+{
+public:
+    virtual ~Clipboard() = default;
+    virtual std::string text() const = 0;
+    virtual void setText(std::string_view text) = 0;
+};
+
+/// The per-user settings store: named string values under a key
+/// ("SOFTWARE\\SudokuKestrel").
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+    /// True when the key exists and can be read (opening for reading never creates it).
+    virtual bool hasKey(std::string_view key) const = 0;
+    /// The value `name` under `key`; the empty string when it is missing.
+    virtual std::string readValue(std::string_view key, std::string_view name) const = 0;
+    /// Writes the value, creating the key when missing; false when the store is not writable.
+    virtual bool writeValue(std::string_view key, std::string_view name, std::string_view value) = 0;
+};
+
+/// Where the program keeps its files. Paths are UTF-8 and end without a separator.
+class Paths
+{
+public:
+    virtual ~Paths() = default;
+    /// The program's data directory ("sudokuKestrel" under the per-user application data).
+    virtual std::string dataDirectory() const = 0;
+    /// The folder the program runs from (help pages and other shipped files).
+    virtual std::string programDirectory() const = 0;
+    /// A private temporary folder.
+    virtual std::string tempDirectory() const = 0;
+};
+
+/// Text files of lines, CR LF after every line, written whole.
+class TextFiles
+{
+public:
+    virtual ~TextFiles() = default;
+    /// The file's lines (BOM-aware decoding; CR LF, LF or CR ends a line), or nothing when it
+    /// cannot be read.
+    virtual std::optional<std::vector<std::string>> readLines(std::string_view path) const = 0;
+    /// Replaces the file by `lines`, each followed by CR LF, through a temporary file renamed
+    /// over the old one; false (old file untouched) when it cannot be written.
+    virtual bool writeLines(std::string_view path, const std::vector<std::string> &lines) = 0;
+    virtual bool exists(std::string_view path) const = 0;
+    virtual bool isDirectory(std::string_view path) const = 0;
+    /// Creates one directory (its parent must exist); true when it exists afterwards.
+    virtual bool makeDirectory(std::string_view path) = 0;
+    /// Makes `path` the process's current directory; false when it cannot be entered.
+    virtual bool setCurrentDirectory(std::string_view path) = 0;
+};
+
+/// The desktop shell.
+class Shell
+{
+public:
+    virtual ~Shell() = default;
+    /// Opens a file or a web address with its default handler; false when nothing opened it.
+    virtual bool open(std::string_view fileOrUrl) = 0;
+};
+
+/// Everything the model may ask of the platform, handed to the window logic at creation.
+struct Platform
+{
+    Dialogs &dialogs;
+    WindowHost &windows;
+    Clipboard &clipboard;
+    SettingsStore &settings;
+    Paths &paths;
+    TextFiles &files;
+    Shell &shell;
+};
+
+/// `directory` joined with `name` by one "/".
+std::string joinPath(std::string_view directory, std::string_view name);
+
+} // namespace kestrel
