@@ -102,7 +102,8 @@ public:
     virtual bool writeLines(std::string_view path, const std::vector<std::string> &lines) = 0;
     virtual bool exists(std::string_view path) const = 0;
     virtual bool isDirectory(std::string_view path) const = 0;
-    /// Creates one directory (its parent must exist); true when it exists afterwards.
+    /// Creates the directory and any missing parent (a fresh profile may lack the per-user
+    /// application-data folder itself); true when it exists afterwards.
     virtual bool makeDirectory(std::string_view path) = 0;
     /// Makes `path` the process's current directory; false when it cannot be entered.
     virtual bool setCurrentDirectory(std::string_view path) = 0;

@@ -1,0 +1,91 @@
+#include "app/settings.hpp"
+
+#include "platform/platform.hpp"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+
+namespace kestrel {
+
+namespace {
+
+struct SettingField
+{
+    std::string_view name;
+    std::string AppSettings::*field;
+    std::string_view defaultValue;
+};
+
+// In the order the values are read and written.
+const std::array<SettingField, 9> kFields = {{
+    {"reg_board_background_use_default", &AppSettings::reg_board_background_use_default, "1"},
+    {"reg_Board_color1", &AppSettings::reg_Board_color1, "13891060"}, // $00D3F5F4
+    {"reg_Board_color2", &AppSettings::reg_Board_color2, "13891060"},
+    {"reg_Font_use_default", &AppSettings::reg_Font_use_default, "1"},
+    {"reg_Font_color_Fix", &AppSettings::reg_Font_color_Fix, "0"},
+    {"reg_Font_color_Big", &AppSettings::reg_Font_color_Big, "16711680"}, // $00FF0000
+    {"reg_Font_color_Candidate", &AppSettings::reg_Font_color_Candidate, "0"},
+    {"reg_HighLight_use_default", &AppSettings::reg_HighLight_use_default, "1"},
+    {"reg_HighLight_color", &AppSettings::reg_HighLight_color, "65535"}, // $0000FFFF
+}};
+
+} // namespace
+
+void resetSettings(AppSettings &settings)
+{
+    for (const SettingField &f : kFields)
+        settings.*f.field = std::string(f.defaultValue);
+}
+
+void loadSettings(AppSettings &settings, SettingsStore &store)
+{
+    if (store.hasKey(kSettingsKey)) {
+        for (const SettingField &f : kFields)
+            settings.*f.field = store.readValue(kSettingsKey, f.name);
+    } else {
+        resetSettings(settings);
+        saveSettings(settings, store);
+    }
+    // A key left behind without the flag (written by hand, or half written) is not trusted.
+    if (settings.reg_board_background_use_default.empty()) {
+        resetSettings(settings);
+        saveSettings(settings, store);
+    }
+}
+
+void saveSettings(const AppSettings &settings, SettingsStore &store)
+{
+    for (const SettingField &f : kFields) {
+        // The first refused write means the key cannot be opened for writing: give up quietly.
+        if (!store.writeValue(kSettingsKey, f.name, settings.*f.field))
+            return;
+    }
+}
+
+std::optional<Colour> parseColourSetting(std::string_view text)
+{
+    if (text.empty())
+        return std::nullopt;
+    const char *first = text.data();
+    const char *last = text.data() + text.size();
+    if (text.front() == '$') {
+        // Hexadecimal: "$" and digits only (no sign, no spaces); leading zeros are fine.
+        std::uint64_t value = 0;
+        const auto [end, error] = std::from_chars(first + 1, last, value, 16);
+        if (error != std::errc() || end != last || value > 0xFFFFFFFFu)
+            return std::nullopt;
+        return static_cast<Colour>(value);
+    }
+    // Decimal: a signed 32-bit integer with an optional sign; a negative value keeps its bit
+    // pattern ("-1" is $FFFFFFFF).
+    if (text.front() == '+' && text.size() > 1 && text[1] != '-')
+        ++first;
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(first, last, value, 10);
+    if (error != std::errc() || end != last)
+        return std::nullopt;
+    return static_cast<Colour>(value);
+}
+
+} // namespace kestrel

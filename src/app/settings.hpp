@@ -1,0 +1,51 @@
+#pragma once
+// The board's appearance choices that survive between runs: nine text settings of the main
+// window, kept under one key of the per-user settings store. The appearance dialog reads and
+// edits the texts; only saveSettings puts them into the store, and loadSettings makes the
+// store the authority again (unsaved edits are dropped).
+
+#include "core/grid.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrel {
+
+class SettingsStore;
+
+/// The settings key, under the per-user store (the registry's HKEY_CURRENT_USER on Windows).
+inline constexpr std::string_view kSettingsKey = "SOFTWARE\\SudokuKestrel";
+
+/// The nine appearance settings as stored: flags are "1"/"0", colours $00BBGGRR values
+/// written as signed decimal. Each field's name is its value name in the store.
+struct AppSettings
+{
+    std::string reg_board_background_use_default; ///< "1": boxes use the default backgrounds
+    std::string reg_Board_color1; ///< custom background of boxes 1, 3, 5, 7, 9
+    std::string reg_Board_color2; ///< custom background of boxes 2, 4, 6, 8
+    std::string reg_Font_use_default; ///< "1": digits use the default colours
+    std::string reg_Font_color_Fix; ///< custom colour of given digits
+    std::string reg_Font_color_Big; ///< custom colour of placed digits
+    std::string reg_Font_color_Candidate; ///< custom colour of candidate digits
+    std::string reg_HighLight_use_default; ///< "1": the highlight uses its default colour
+    std::string reg_HighLight_color; ///< custom highlight colour
+
+    bool operator==(const AppSettings &) const = default;
+};
+
+/// Sets all nine settings to their defaults (in memory only).
+void resetSettings(AppSettings &settings);
+
+/// Reads the nine settings from `store`. A missing key, or a key whose background flag reads
+/// empty, resets all nine to the defaults and writes them back.
+void loadSettings(AppSettings &settings, SettingsStore &store);
+
+/// Writes the nine settings to `store`; a store that cannot be written is skipped silently.
+void saveSettings(const AppSettings &settings, SettingsStore &store);
+
+/// The colour of a stored colour text: a signed 32-bit decimal ("13891060", "-1") or "$" and
+/// a hexadecimal value up to $FFFFFFFF ("$00D9F7F7"); nothing for anything else.
+std::optional<Colour> parseColourSetting(std::string_view text);
+
+} // namespace kestrel
