@@ -1,0 +1,226 @@
+#include "board/qt/board_widget.hpp"
+
+#include "board/qt/colour.hpp"
+#include "core/board.hpp"
+
+#include <QEnterEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace kestrel {
+
+namespace {
+
+constexpr Colour kFrameColour = 0x000000FF; // hover frame: red
+constexpr Colour kBevelLight = 0x00FFFFFF; // raised bevel, top and left
+constexpr Colour kBevelDark = 0x00A0A0A0; // raised bevel, bottom and right
+
+/// Font sizes in the model are points at 96 dots per inch; the pixel size keeps the board
+/// identical on every screen.
+QFont fontFor(const QString &family, int points)
+{
+    QFont font(family);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));
+    return font;
+}
+
+enum class Bevel { Raised, None };
+
+/// Paints one panel at `rect`: background, bevel, centred caption, then the hover frame.
+void paintPanel(QPainter &painter, const QRect &rect, const Tmousepanel &panel, const QFont &font,
+                Bevel bevel)
+{
+    const int x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
+    painter.fillRect(rect, toQColor(panel.color));
+    if (bevel == Bevel::Raised) {
+        // Dark wins at the two corners where the lines meet, as a raised Windows panel draws.
+        painter.fillRect(x, y, w - 1, 1, toQColor(kBevelLight));
+        painter.fillRect(x, y, 1, h - 1, toQColor(kBevelLight));
+        painter.fillRect(x + w - 1, y, 1, h, toQColor(kBevelDark));
+        painter.fillRect(x, y + h - 1, w, 1, toQColor(kBevelDark));
+    }
+    if (!panel.caption.empty()) {
+        painter.setFont(font);
+        painter.setPen(toQColor(panel.fontColor));
+        painter.drawText(rect, Qt::AlignCenter, QString::fromStdString(panel.caption));
+    }
+    if (panel.isEnter()) {
+        // Outline from (1, 1) to (w - 2, h - 2) exclusive, i.e. pixels 1..w-3 and 1..h-3. A
+        // sub-panel's outline reaches down to h, past its bottom edge, so it stays open there.
+        const QColor red = toQColor(kFrameColour);
+        const int right = x + w - 3;
+        if (panel.isBig()) {
+            const int bottom = y + h - 3;
+            painter.fillRect(x + 1, y + 1, w - 3, 1, red);
+            painter.fillRect(x + 1, bottom, w - 3, 1, red);
+            painter.fillRect(x + 1, y + 1, 1, h - 3, red);
+            painter.fillRect(right, y + 1, 1, h - 3, red);
+        } else {
+            painter.fillRect(x + 1, y + 1, w - 3, 1, red);
+            painter.fillRect(x + 1, y + 1, 1, h - 1, red);
+            painter.fillRect(right, y + 1, 1, h - 1, red);
+        }
+    }
+}
+
+/// Index 1..9 of the cell whose 46-pixel span along one axis holds `p`, if any.
+std::optional<int> lineAt(int p)
+{
+    for (int i = 1; i <= 9; ++i) {
+        const int start = TPICSD33::cellOrigin(1, i).x;
+        if (p >= start && p < start + TPicNode::kSize)
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<MouseButton> buttonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+BoardWidget::BoardWidget(TPICSD33 *board, QWidget *parent) : QWidget(parent), m_board(board)
+{
+    setFixedSize(TPICSD33::kSize, TPICSD33::kSize);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardWidget::setBoard(TPICSD33 *board)
+{
+    m_board = board;
+    m_hovered = {};
+    update();
+}
+
+QSize BoardWidget::sizeHint() const
+{
+    return {TPICSD33::kSize, TPICSD33::kSize};
+}
+
+HitTarget BoardWidget::hitTest(QPoint pos) const
+{
+    if (m_board == nullptr)
+        return {};
+    const std::optional<int> row = lineAt(pos.y());
+    const std::optional<int> col = lineAt(pos.x());
+    if (!row || !col)
+        return {};
+    const TPicNode &node = m_board->cell(*row, *col);
+    if (!node.visible)
+        return {};
+    const PixelPos origin = TPICSD33::cellOrigin(*row, *col);
+    const QPoint inCell(pos.x() - origin.x, pos.y() - origin.y);
+    for (int d = 1; d <= 9; ++d) {
+        const PixelPos sub = TPicNode::subPanelOffset(d);
+        const QRect rect(sub.x, sub.y, TPicNode::kSubSize, TPicNode::kSubSize);
+        if (node.hxsPanels[d].visible && rect.contains(inCell))
+            return {*row, *col, d};
+    }
+    return {*row, *col, 0};
+}
+
+void BoardWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (m_board == nullptr)
+        return;
+
+    const QString candidateFamily = QGuiApplication::font().family();
+    const QString bigFamily = QString::fromStdString(m_board->fontName);
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            const TPicNode &node = m_board->cell(r, c);
+            if (!node.visible)
+                continue;
+            const PixelPos origin = TPICSD33::cellOrigin(r, c);
+            paintPanel(painter, QRect(origin.x, origin.y, TPicNode::kSize, TPicNode::kSize), node,
+                       fontFor(bigFamily, node.fontSize), Bevel::Raised);
+            for (int d = 1; d <= 9; ++d) {
+                const Tmousepanel &sub = node.hxsPanels[d];
+                if (!sub.visible)
+                    continue;
+                const PixelPos offset = TPicNode::subPanelOffset(d);
+                paintPanel(painter,
+                           QRect(origin.x + offset.x, origin.y + offset.y, TPicNode::kSubSize,
+                                 TPicNode::kSubSize),
+                           sub, fontFor(candidateFamily, sub.fontSize), Bevel::None);
+            }
+        }
+    }
+}
+
+bool BoardWidget::takesInput() const
+{
+    return m_board != nullptr && m_board->enabled;
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent *event)
+{
+    const std::optional<MouseButton> button = buttonOf(event->button());
+    if (!takesInput() || !button || m_events == nullptr)
+        return;
+    const HitTarget target = hitTest(event->position().toPoint());
+    if (target.isNothing())
+        return;
+    if (target.digit == 0)
+        m_events->cellPressed(target.row, target.col, *button);
+    else
+        m_events->candidatePressed(target.row, target.col, target.digit, *button);
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    hover(takesInput() ? hitTest(event->position().toPoint()) : HitTarget{});
+}
+
+void BoardWidget::enterEvent(QEnterEvent *event)
+{
+    hover(takesInput() ? hitTest(event->position().toPoint()) : HitTarget{});
+}
+
+void BoardWidget::leaveEvent(QEvent *)
+{
+    hover({});
+}
+
+void BoardWidget::hover(HitTarget target)
+{
+    if (target == m_hovered)
+        return;
+    const HitTarget old = m_hovered;
+    m_hovered = target;
+    if (m_events == nullptr)
+        return;
+    if (!old.isNothing()) {
+        if (old.digit == 0)
+            m_events->cellLeft(old.row, old.col);
+        else
+            m_events->candidateLeft(old.row, old.col, old.digit);
+    }
+    if (!target.isNothing()) {
+        if (target.digit == 0)
+            m_events->cellEntered(target.row, target.col);
+        else
+            m_events->candidateEntered(target.row, target.col, target.digit);
+    }
+}
+
+} // namespace kestrel
