@@ -1,0 +1,75 @@
+#pragma once
+// The Qt shell of the main window: one widget per control of TForm1, placed at its designed
+// position; events go to TForm1's handlers, and after each handler the widgets are synced
+// from the logic's state.
+
+#include "board/qt/board_widget.hpp"
+
+#include <QMainWindow>
+
+#include <map>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+
+namespace kestrel {
+
+class TForm1;
+class ColorGridWidget;
+
+class MainWindow : public QMainWindow, private BoardEvents
+{
+    Q_OBJECT
+public:
+    /// Builds the window for `form`, whose FormCreate has already run.
+    explicit MainWindow(TForm1 &form, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    /// Re-reads every control's state from the logic and repaints the board.
+    void syncFromModel();
+
+    BoardWidget *boardWidget() const { return m_board; }
+    /// The widget or action of the control named `name` (for tests); null when none.
+    QObject *controlObject(const std::string &name) const;
+    QWidget *clientArea() const { return m_client; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildClientArea();
+    void buildToolBars();
+    void buildSidePanel();
+    void buildBoardFrame();
+    void menuTriggered(const std::string &name);
+    void watchHover(QWidget *widget, const std::string &name);
+    void runAndSync(const std::function<void()> &handler);
+
+    // BoardEvents
+    void cellPressed(int row, int col, MouseButton button) override;
+    void candidatePressed(int row, int col, int digit, MouseButton button) override;
+    void cellEntered(int row, int col) override;
+    void cellLeft(int row, int col) override;
+    void candidateEntered(int row, int col, int digit) override;
+    void candidateLeft(int row, int col, int digit) override;
+
+    TForm1 &m_form;
+    QWidget *m_client = nullptr;
+    BoardWidget *m_board = nullptr;
+    QLabel *m_status = nullptr;
+    QLabel *m_clock = nullptr;
+    QLabel *m_level = nullptr;
+    ColorGridWidget *m_colorGrid = nullptr;
+    std::map<std::string, QMenu *> m_menus;
+    std::map<std::string, QAction *> m_actions;
+    std::map<std::string, QWidget *> m_widgets;
+    std::map<QObject *, std::string> m_hoverNames;
+};
+
+} // namespace kestrel

@@ -1,0 +1,119 @@
+// Offscreen checks of the main window's wiring: layout, keys and a screenshot.
+#include "app/main_form.hpp"
+#include "app/qt/fonts.hpp"
+#include "app/qt/main_window.hpp"
+#include "support/fake_platform.hpp"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace kestrel {
+namespace {
+
+class MainWindowTest : public testing::Test
+{
+protected:
+    MainWindowTest()
+    {
+        installFontSubstitutions();
+        form.FormCreate();
+        form.applyBoardAppearance();
+        window = std::make_unique<MainWindow>(form);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename T> T *widget(const std::string &name)
+    {
+        auto *w = qobject_cast<T *>(window->controlObject(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    FakePlatform fake;
+    TForm1 form{fake.platform()};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, ClientAreaHasItsDesignedFixedSizeAndPlaces)
+{
+    EXPECT_EQ(window->clientArea()->size(), QSize(593, 540));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "not resizable";
+    const QPoint boardTopLeft = window->boardWidget()->mapTo(window->clientArea(), QPoint(0, 0));
+    EXPECT_EQ(boardTopLeft, QPoint(6 + 1 + 25, 31 + 1 + 20));
+    EXPECT_EQ(window->boardWidget()->size(), QSize(422, 422));
+    EXPECT_EQ(widget<QWidget>("ProgressBar1")->geometry(), QRect(480, 432, 11, 57));
+    EXPECT_EQ(widget<QWidget>("disnote9")->geometry(), QRect(71, 133, 29, 28));
+    EXPECT_EQ(widget<QWidget>("bthelp2")->geometry(), QRect(565, 217, 19, 17));
+}
+
+TEST_F(MainWindowTest, EveryControlOfTheLogicHasAWidgetOrAction)
+{
+    for (const Control &c : form.controls()) {
+        if (c.kind == ControlKind::ToolButton && c.isSeparator)
+            continue; // toolbar spacers are only gaps
+        EXPECT_NE(window->controlObject(c.name), nullptr) << c.name;
+    }
+}
+
+TEST_F(MainWindowTest, MenusFollowTheLogicsCaptionsAndVisibility)
+{
+    auto *about = qobject_cast<QAction *>(window->controlObject("mnAbout"));
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->text().toStdString(), form.control("mnAbout").caption);
+    EXPECT_FALSE(qobject_cast<QAction *>(window->controlObject("mne1"))->isVisible());
+    EXPECT_TRUE(qobject_cast<QAction *>(window->controlObject("mnc1"))->isVisible());
+    EXPECT_FALSE(qobject_cast<QAction *>(window->controlObject("mnCreatetxt"))->isVisible());
+    EXPECT_TRUE(qobject_cast<QAction *>(window->controlObject("N1"))->isSeparator());
+}
+
+TEST_F(MainWindowTest, TabCyclesDigitsWithoutMovingFocus)
+{
+    QWidget *focusBefore = QApplication::focusWidget();
+    for (int expected : {1, 2, 3}) {
+        QTest::keyClick(window.get(), Qt::Key_Tab);
+        EXPECT_EQ(form.selectedDigit(), expected);
+        EXPECT_TRUE(widget<QToolButton>("disnote" + std::to_string(expected))->isChecked());
+    }
+    EXPECT_EQ(QApplication::focusWidget(), focusBefore);
+}
+
+TEST_F(MainWindowTest, MainKeyboardDigitSelectsButKeypadDigitDoesNot)
+{
+    QTest::keyClick(window.get(), Qt::Key_7);
+    EXPECT_EQ(form.selectedDigit(), 7);
+    QTest::keyClick(window.get(), Qt::Key_4, Qt::KeypadModifier);
+    EXPECT_EQ(form.selectedDigit(), 7);
+}
+
+TEST_F(MainWindowTest, ClickingADigitButtonSelectsIt)
+{
+    QTest::mouseClick(widget<QToolButton>("disnote6"), Qt::LeftButton);
+    EXPECT_EQ(form.selectedDigit(), 6);
+    QTest::mouseClick(widget<QToolButton>("disnote2"), Qt::LeftButton);
+    EXPECT_EQ(form.selectedDigit(), 2);
+    EXPECT_FALSE(widget<QToolButton>("disnote6")->isChecked());
+}
+
+TEST_F(MainWindowTest, WritesAScreenshotOfTheStartedWindow)
+{
+    QDir().mkpath(QStringLiteral(KESTREL_SCREENSHOT_DIR));
+    const QString path = QStringLiteral(KESTREL_SCREENSHOT_DIR "/main.png");
+    const QPixmap shot = window->grab();
+    ASSERT_TRUE(shot.save(path));
+    // The board area is black between cells: the screenshot shows a painted board.
+    const QPoint board = window->boardWidget()->mapTo(window.get(), QPoint(0, 0));
+    EXPECT_EQ(shot.toImage().pixelColor(board + QPoint(0, 0)), QColor(Qt::black));
+}
+
+} // namespace
+} // namespace kestrel
