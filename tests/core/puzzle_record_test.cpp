@@ -113,9 +113,11 @@ TEST(PuzzleRecord, ShuffleKeepsAValidGridAndTheGivensCountOverManySeeds)
         EXPECT_EQ(givensCount(record), givens);
         // Each given still shows its own solution digit.
         const std::string g = record.givensString();
-        for (std::size_t k = 0; k < 81; ++k)
-            if (g[k] != '0')
+        for (std::size_t k = 0; k < 81; ++k) {
+            if (g[k] != '0') {
                 ASSERT_EQ(g[k], solution[k]);
+            }
+        }
         changedOnce = changedOnce || solution != kSolution;
     }
     EXPECT_TRUE(changedOnce);
