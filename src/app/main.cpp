@@ -14,8 +14,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("SudokuKestrel"));
     QApplication::setOrganizationName(QStringLiteral("SudokuKestrel"));
     QApplication::setApplicationDisplayName(
-            QString::fromUtf8(kestrel::kApplicationTitle.data(),
-                              static_cast<qsizetype>(kestrel::kApplicationTitle.size())));
+        QString::fromUtf8(kestrel::kApplicationTitle.data(),
+                          static_cast<qsizetype>(kestrel::kApplicationTitle.size())));
     kestrel::installFontSubstitutions();
 
     kestrel::QtPlatform platform;

@@ -13,11 +13,10 @@ namespace {
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size()
-           && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                  return std::tolower(static_cast<unsigned char>(x))
-                         == std::tolower(static_cast<unsigned char>(y));
-              });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x))
+                   == std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 std::string digitButtonName(int digit)
@@ -43,15 +42,15 @@ struct WebPage
     std::string_view address;
 };
 constexpr WebPage kWebPages[] = {
-        {"mne1", "https://en.wikipedia.org/wiki/Sudoku"},
-        {"mne2", "https://www.sudokuwiki.org/Strategy_Families"},
-        {"mne3", "https://en.wikipedia.org/wiki/Sudoku"},
-        {"mne4", "https://www.sudokuwiki.org/sudoku.htm"},
-        {"mnj1", "https://ja.wikipedia.org/wiki/数独"},
-        {"mnc1", "https://zh.wikipedia.org/wiki/数独"},
-        {"mnc2", "http://forum.enjoysudoku.com/"},
-        {"mnc3", "https://www.sudokuwiki.org/Strategy_Families"},
-        {"mnc4", "https://www.sudokuwiki.org/sudoku.htm"},
+    {"mne1", "https://en.wikipedia.org/wiki/Sudoku"},
+    {"mne2", "https://www.sudokuwiki.org/Strategy_Families"},
+    {"mne3", "https://en.wikipedia.org/wiki/Sudoku"},
+    {"mne4", "https://www.sudokuwiki.org/sudoku.htm"},
+    {"mnj1", "https://ja.wikipedia.org/wiki/数独"},
+    {"mnc1", "https://zh.wikipedia.org/wiki/数独"},
+    {"mnc2", "http://forum.enjoysudoku.com/"},
+    {"mnc3", "https://www.sudokuwiki.org/Strategy_Families"},
+    {"mnc4", "https://www.sudokuwiki.org/sudoku.htm"},
 };
 
 } // namespace
@@ -185,7 +184,8 @@ void TForm1::buildControls()
 
     // Side panel.
     add("grpshowcandidates", ControlKind::GroupBox, {}, "Operation Mode");
-    add("rb_none", ControlKind::RadioButton, "grpshowcandidates", "Pencil and Paper").checked = true;
+    add("rb_none", ControlKind::RadioButton, "grpshowcandidates", "Pencil and Paper").checked
+        = true;
     add("rb_all", ControlKind::RadioButton, "grpshowcandidates", "All Candidates");
     add("rb_one", ControlKind::RadioButton, "grpshowcandidates", "Part Candidates");
     for (int d = 1; d <= 9; ++d) {
@@ -204,8 +204,8 @@ void TForm1::buildControls()
 
     // Lower toolbar.
     add("ToolBar2", ControlKind::ToolBar, {}, {});
-    Control &autoUpdate = add("cbautoupdate", ControlKind::CheckBox, "ToolBar2",
-                              "Auto Update Candidates");
+    Control &autoUpdate
+        = add("cbautoupdate", ControlKind::CheckBox, "ToolBar2", "Auto Update Candidates");
     autoUpdate.checked = true;
     autoUpdate.enabled = false; // greyed while Pencil and Paper is the mode
     spacer("ToolButton13", "ToolBar2");
@@ -304,13 +304,13 @@ void TForm1::prepareDataDirectory()
     if (!made) {
         m_dataDirectoryUsable = false;
         m_platform.dialogs.showError(
-                replaceFirst(text("msg_datadir_failed"), "%1", m_dataDirectory), m_caption);
+            replaceFirst(text("msg_datadir_failed"), "%1", m_dataDirectory), m_caption);
         return;
     }
     m_dataDirectoryUsable = m_platform.files.setCurrentDirectory(m_dataDirectory);
     if (!m_dataDirectoryUsable)
         m_platform.dialogs.showError(
-                replaceFirst(text("msg_datadir_enter_failed"), "%1", m_dataDirectory), m_caption);
+            replaceFirst(text("msg_datadir_enter_failed"), "%1", m_dataDirectory), m_caption);
 }
 
 void TForm1::loadLanguage(Language language)
@@ -403,7 +403,7 @@ void TForm1::FormClose()
 void TForm1::mnAboutClick()
 {
     m_platform.dialogs.inform(std::string(kApplicationTitle)
-                                      + "\n\nSudoku game, solver and teacher.",
+                                  + "\n\nSudoku game, solver and teacher.",
                               text("frm_about.caption"));
 }
 
@@ -498,8 +498,7 @@ void TForm1::disnote1MouseDown(int digit, MouseButton button)
 
 void TForm1::disnote1MouseMove()
 {
-    showStatus(text(mode() == Mode::PartCandidates ? "rb_one_number_hint"
-                                                    : "rb_all_number_hint"));
+    showStatus(text(mode() == Mode::PartCandidates ? "rb_one_number_hint" : "rb_all_number_hint"));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -627,9 +626,9 @@ const std::array<Colour, 16> &TForm1::colorGridColours()
 {
     // black, maroon, green, olive, navy, purple, teal, silver, gray, red, lime, yellow, blue,
     // fuchsia, aqua, white — as $00BBGGRR
-    static const std::array<Colour, 16> colours = {
-            0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
-            0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    static const std::array<Colour, 16> colours
+        = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+           0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
     return colours;
 }
 
@@ -642,7 +641,8 @@ Colour TForm1::defaultCellColour(int row, int col) const
     if (cell.isError)
         return m_board.errorcolor;
     const int selected = selectedDigit();
-    if (selected != 0 && cell.state != 3 && cell.hxs == std::string(1, static_cast<char>('0' + selected)))
+    if (selected != 0 && cell.state != 3
+        && cell.hxs == std::string(1, static_cast<char>('0' + selected)))
         return m_board.highcolor;
     return m_board.boxColour(row, col);
 }
@@ -675,8 +675,8 @@ void TForm1::reapplyColourMarks()
                 cell.color = marks[0];
             for (int d = 1; d <= 9; ++d)
                 if (marks[static_cast<std::size_t>(d)] != kNoMark)
-                    cell.hxsPanels[static_cast<std::size_t>(d)].color =
-                            marks[static_cast<std::size_t>(d)];
+                    cell.hxsPanels[static_cast<std::size_t>(d)].color
+                        = marks[static_cast<std::size_t>(d)];
         }
     }
     recolourWrongDigits();
@@ -688,7 +688,8 @@ void TForm1::recolourWrongDigits()
         for (int c = 1; c <= 9; ++c) {
             TPicNode &cell = m_board.cell(r, c);
             const int v = m_QJ1.node(r, c).value;
-            if (cell.hxs.size() == 1 && v != 0 && cell.hxs != std::string(1, static_cast<char>('0' + v)))
+            if (cell.hxs.size() == 1 && v != 0
+                && cell.hxs != std::string(1, static_cast<char>('0' + v)))
                 cell.fontColor = m_board.FONTColor2;
         }
     }

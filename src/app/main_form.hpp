@@ -25,11 +25,11 @@ inline constexpr std::string_view kApplicationTitle = "Sudoku Kestrel 5.0";
 
 /// What a control of the main window is; decides how a language table applies to it.
 enum class ControlKind {
-    MenuItem,    ///< caption set only from a non-empty value, trimmed
-    GroupBox,    ///< caption always set
-    ToolButton,  ///< caption always set (never shown), hint shown in the status line
+    MenuItem, ///< caption set only from a non-empty value, trimmed
+    GroupBox, ///< caption always set
+    ToolButton, ///< caption always set (never shown), hint shown in the status line
     RadioButton, ///< caption always set
-    CheckBox,    ///< caption always set
+    CheckBox, ///< caption always set
     SpeedButton, ///< caption set only from a non-empty value
     GlassButton, ///< the nine digit buttons
     Label,
@@ -44,17 +44,17 @@ enum class ControlKind {
 /// State of one control of the main window.
 struct Control
 {
-    std::string name;   ///< component name as designed ("btCreateVeryEasy")
+    std::string name; ///< component name as designed ("btCreateVeryEasy")
     ControlKind kind = ControlKind::Panel;
     std::string parent; ///< owning menu (menu items) or container
     std::string caption;
     std::string hint;
     bool enabled = true;
     bool visible = true;
-    bool checked = false;      ///< radio buttons, check boxes
-    bool down = false;         ///< digit buttons
-    int groupIndex = 0;        ///< digit buttons: 2 = one exclusive group, i + 10 = alone
-    bool isSeparator = false;  ///< menu separators and toolbar spacers
+    bool checked = false; ///< radio buttons, check boxes
+    bool down = false; ///< digit buttons
+    int groupIndex = 0; ///< digit buttons: 2 = one exclusive group, i + 10 = alone
+    bool isSeparator = false; ///< menu separators and toolbar spacers
 };
 
 /// The three operation modes (the checked mode radio button).

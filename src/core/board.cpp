@@ -57,7 +57,7 @@ void Tmousepanel::setIsBig(bool value)
 
 TPicNode::TPicNode()
 {
-    caption = " ";
+    caption.assign(1, ' '); // (assigning a literal trips a false GCC 12 -Wrestrict warning)
     for (int d = 1; d <= 9; ++d) {
         Tmousepanel &panel = hxsPanels[d];
         panel.caption = std::string(1, static_cast<char>('0' + d));

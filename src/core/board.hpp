@@ -34,9 +34,9 @@ class Tmousepanel
 {
 public:
     std::string caption;
-    Colour color = 0x00F0F0F0;   ///< background
-    int fontSize = 10;           ///< point size of the caption
-    Colour fontColor = 0;        ///< caption colour
+    Colour color = 0x00F0F0F0; ///< background
+    int fontSize = 10; ///< point size of the caption
+    Colour fontColor = 0; ///< caption colour
     bool visible = true;
 
     bool isEnter() const { return m_isEnter; }
@@ -68,10 +68,10 @@ public:
     std::array<Tmousepanel, 10> hxsPanels; ///< 1..9 used; entry d always shows digit d
     int row = 0;
     int col = 0;
-    std::string hxs;        ///< digit of a given/placed cell, or the candidates of an open cell
-    bool isError = false;   ///< one of the two cells of a marked conflict
-    int state = 2;          ///< 1 given, 2 placed, 3 open
-    int hxsHidden = 0;      ///< 1 = candidates stay hidden in the pencil-and-paper redraw
+    std::string hxs; ///< digit of a given/placed cell, or the candidates of an open cell
+    bool isError = false; ///< one of the two cells of a marked conflict
+    int state = 2; ///< 1 given, 2 placed, 3 open
+    int hxsHidden = 0; ///< 1 = candidates stay hidden in the pencil-and-paper redraw
 
     /// Background colour of all nine sub-panels.
     void setcolor(Colour colour);
@@ -104,22 +104,22 @@ public:
 
     // Published properties (constructor defaults; owners override them and then redraw).
     Colour UNFoucsColor1 = 0x00FFFFFF; ///< background of cells in boxes 1, 3, 5, 7, 9
-    Colour UNFoucsColor2 = 16759739;   ///< background of cells in boxes 2, 4, 6, 8
-    Colour FoucsColor1 = 12043517;     ///< stored only
-    Colour FoucsColor2 = 14538713;     ///< stored only
-    int FONTSize1 = 25;                ///< given digit
-    int FONTSize2 = 25;                ///< placed digit
-    int FONTSize3 = 12;                ///< candidate digits
-    Colour FONTColor1 = 0;             ///< given digit
-    Colour FONTColor2 = 0x00FF0000;    ///< placed digit (blue)
-    Colour FONTColor3 = 0x00000080;    ///< candidate digits (maroon)
-    int nd = 0;                        ///< level of the puzzle on the board, 0..5
-    Colour errorcolor = 732916;        ///< background of the two cells of a conflict
-    Colour highcolor = 11654065;       ///< highlight colour, painted by the owner
-    bool autotranzt = false;           ///< stored only
+    Colour UNFoucsColor2 = 16759739; ///< background of cells in boxes 2, 4, 6, 8
+    Colour FoucsColor1 = 12043517; ///< stored only
+    Colour FoucsColor2 = 14538713; ///< stored only
+    int FONTSize1 = 25; ///< given digit
+    int FONTSize2 = 25; ///< placed digit
+    int FONTSize3 = 12; ///< candidate digits
+    Colour FONTColor1 = 0; ///< given digit
+    Colour FONTColor2 = 0x00FF0000; ///< placed digit (blue)
+    Colour FONTColor3 = 0x00000080; ///< candidate digits (maroon)
+    int nd = 0; ///< level of the puzzle on the board, 0..5
+    Colour errorcolor = 732916; ///< background of the two cells of a conflict
+    Colour highcolor = 11654065; ///< highlight colour, painted by the owner
+    bool autotranzt = false; ///< stored only
 
     std::string fontName = "Arial"; ///< face of the big digits
-    bool enabled = true;            ///< a disabled board takes no input
+    bool enabled = true; ///< a disabled board takes no input
 
     TPicNode &cell(int row, int col) { return m_cells[cellIndex(row, col)]; }
     const TPicNode &cell(int row, int col) const { return m_cells[cellIndex(row, col)]; }
@@ -127,7 +127,9 @@ public:
     /// Top-left pixel of cell (row, col) inside the board: {x, y}.
     static constexpr PixelPos cellOrigin(int row, int col) noexcept
     {
-        auto offset = [](int i) { return (i - 1) * 46 + 2 + (i > 3 ? 2 : 0) + (i > 6 ? 2 : 0); };
+        auto offset = [](int i) {
+            return (i - 1) * 46 + 2 + (i > 3 ? 2 : 0) + (i > 6 ? 2 : 0);
+        };
         return {offset(col), offset(row)};
     }
 

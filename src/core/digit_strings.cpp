@@ -56,7 +56,9 @@ std::string removeDigits(std::string_view s, std::string_view t)
 
 std::string_view trimmed(std::string_view s)
 {
-    auto isBlank = [](char ch) { return static_cast<unsigned char>(ch) <= 32; };
+    auto isBlank = [](char ch) {
+        return static_cast<unsigned char>(ch) <= 32;
+    };
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back()))

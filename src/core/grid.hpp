@@ -18,7 +18,10 @@ using Colour = std::uint32_t;
 inline constexpr int kCellSlots = 91;
 
 /// Index of cell (row, col) in a board array; both 1..9.
-constexpr int cellIndex(int row, int col) noexcept { return row * 9 + col; }
+constexpr int cellIndex(int row, int col) noexcept
+{
+    return row * 9 + col;
+}
 
 /// Box number 1..9 of (row, col): left to right within a band, bands top to bottom.
 /// Returns 0 when row or col lies outside 1..9.

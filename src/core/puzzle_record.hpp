@@ -17,7 +17,7 @@ struct TNode
 {
     int row = 0;
     int col = 0;
-    int value = 0;      ///< solution digit 1..9, or 0 when no solution digit is held
+    int value = 0; ///< solution digit 1..9, or 0 when no solution digit is held
     bool given = false; ///< the cell is a given of the puzzle
 };
 

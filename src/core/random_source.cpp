@@ -8,7 +8,7 @@ MersenneRandom::MersenneRandom()
 {
     std::random_device device;
     const auto ticks = static_cast<std::uint64_t>(
-            std::chrono::high_resolution_clock::now().time_since_epoch().count());
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
     std::seed_seq seq{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32),
                       device(), device()};
     m_engine.seed(seq);

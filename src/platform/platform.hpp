@@ -27,13 +27,16 @@ public:
     /// File-open dialog; the chosen path, or nothing when cancelled. `filter` is a
     /// "Description (*.ext)" list separated by ";;".
     virtual std::optional<std::string> openFile(std::string_view title, std::string_view directory,
-                                                std::string_view filter) = 0;
+                                                std::string_view filter)
+        = 0;
     /// File-save dialog (no overwrite question of its own); the path, or nothing.
     virtual std::optional<std::string> saveFile(std::string_view title, std::string_view directory,
-                                                std::string_view filter) = 0;
+                                                std::string_view filter)
+        = 0;
     /// One-line text input; the text, or nothing when cancelled.
     virtual std::optional<std::string> inputText(std::string_view title, std::string_view prompt,
-                                                 std::string_view initial) = 0;
+                                                 std::string_view initial)
+        = 0;
     /// Colour chooser; the colour, or nothing when cancelled.
     virtual std::optional<Colour> pickColour(Colour initial) = 0;
 };
@@ -73,7 +76,8 @@ public:
     /// The value `name` under `key`; the empty string when it is missing.
     virtual std::string readValue(std::string_view key, std::string_view name) const = 0;
     /// Writes the value, creating the key when missing; false when the store is not writable.
-    virtual bool writeValue(std::string_view key, std::string_view name, std::string_view value) = 0;
+    virtual bool writeValue(std::string_view key, std::string_view name, std::string_view value)
+        = 0;
 };
 
 /// Where the program keeps its files. Paths are UTF-8 and end without a separator.

@@ -55,8 +55,8 @@ TEST_F(MainFormTest, StartUpLeavesAnEmptyDisabledBoardAndPreparesTheDataDirector
                 EXPECT_EQ(form.colourMark(r, c, entry), kNoMark);
         }
     }
-    for (const char *name : {"btStartBranch", "btAccept", "btRejectBranch", "btfirst", "btback",
-                             "btnext", "btlast"})
+    for (const char *name :
+         {"btStartBranch", "btAccept", "btRejectBranch", "btfirst", "btback", "btnext", "btlast"})
         EXPECT_FALSE(form.control(name).enabled) << name;
     EXPECT_TRUE(form.control("rb_none").checked);
     EXPECT_TRUE(form.control("cbautoupdate").checked);
@@ -116,7 +116,7 @@ TEST_F(MainFormTest, ADataDirectoryThatCannotBeMadeIsReportedAndStartUpGoesOn)
     start();
     ASSERT_EQ(fake.shownOfKind("error").size(), 1u);
     EXPECT_NE(fake.lastShown().text.find(fake.dataDirectory()), std::string::npos)
-            << "the message names the folder";
+        << "the message names the folder";
     EXPECT_FALSE(form.dataDirectoryUsable());
     EXPECT_FALSE(form.board().enabled);
     EXPECT_EQ(form.board().cell(9, 9).state, 1) << "the rest of start-up still ran";
@@ -173,8 +173,8 @@ TEST_F(MainFormTest, TabWithSeveralDigitsDownSelectsTheOneAfterTheFirstInNineOne
     for (const Case &c : {Case{"37", "4"}, Case{"19", "1"}, Case{"289", "1"}, Case{"58", "6"}}) {
         SCOPED_TRACE("down " + c.down);
         for (int d = 1; d <= 9; ++d)
-            form.control("disnote" + std::to_string(d)).down =
-                    c.down.find(static_cast<char>('0' + d)) != std::string::npos;
+            form.control("disnote" + std::to_string(d)).down
+                = c.down.find(static_cast<char>('0' + d)) != std::string::npos;
         form.ApplicationEvents1Message(9, true);
         EXPECT_EQ(downDigits(), c.expected);
     }
@@ -253,8 +253,7 @@ TEST_F(MainFormTest, StatusLineShowsHintsOfControlsAndClearsOverBackgrounds)
     EXPECT_EQ(form.statusText(), form.text("rb_all_number_hint"));
     setMode(Mode::PartCandidates);
     form.controlHovered("disnote3");
-    EXPECT_EQ(form.statusText(),
-              "To click the right side of the mouse can select many numbers.");
+    EXPECT_EQ(form.statusText(), "To click the right side of the mouse can select many numbers.");
     form.controlHovered("TimeLabel1");
     EXPECT_EQ(form.statusText(), "");
 }
@@ -333,7 +332,7 @@ TEST_F(MainFormTest, ColourMarksPaintOverTheDefaultColoursAndHighlightShowsThrou
     EXPECT_EQ(board.cell(4, 4).color, board.errorcolor) << "the error mark wins";
     EXPECT_EQ(board.cell(5, 5).color, board.boxColour(5, 5));
     EXPECT_EQ(board.cell(3, 3).hxsPanels[2].color, board.highcolor)
-            << "sub-panels take the cell's default colour";
+        << "sub-panels take the cell's default colour";
 }
 
 TEST_F(MainFormTest, StartUpAppearanceGivesEveryCellTheMainBoardsBackground)

@@ -13,8 +13,8 @@ namespace {
 
 // A solved grid and a bank line made from it: digits are givens, letters the solution digit
 // ("A" = 1 … "I" = 9) of an open cell.
-constexpr const char *kSolution =
-        "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+constexpr const char *kSolution
+    = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
 std::string bankLineFrom(const std::string &solution, const std::string &givenMask)
 {
@@ -25,8 +25,8 @@ std::string bankLineFrom(const std::string &solution, const std::string &givenMa
     return line;
 }
 
-const std::string kMask =
-        "xx..x....x..xxx....xx....x.x...x...xx..x.x..xx...x...x.x....xx....xxx..x....x..xx";
+const std::string kMask
+    = "xx..x....x..xxx....xx....x.x...x...xx..x.x..xx...x...x.x....xx....xxx..x....x..xx";
 
 bool isValidSolution(const std::string &s)
 {
@@ -36,9 +36,9 @@ bool isValidSolution(const std::string &s)
         std::string seen;
         for (int k = 0; k < 81; ++k) {
             const int r = k / 9, c = k % 9;
-            const bool inUnit = unit < 9    ? r == unit
-                                : unit < 18 ? c == unit - 9
-                                            : (r / 3) * 3 + c / 3 == unit - 18;
+            const bool inUnit = unit < 9 ? r == unit
+                : unit < 18              ? c == unit - 9
+                                         : (r / 3) * 3 + c / 3 == unit - 18;
             if (inUnit)
                 seen.push_back(s[static_cast<std::size_t>(k)]);
         }
@@ -181,7 +181,8 @@ TEST(PuzzleRecord, LoadGivensAndLoadValuesNeedExactlyEightyOneCharactersAfterTri
     EXPECT_TRUE(record.isEmpty());
     EXPECT_EQ(record.solutionString(), "");
 
-    const std::string givens = "  " + std::string(kSolution).substr(0, 40) + std::string(41, '0') + "\r\n";
+    const std::string givens
+        = "  " + std::string(kSolution).substr(0, 40) + std::string(41, '0') + "\r\n";
     record.loadGivens(givens);
     EXPECT_EQ(record.givensString(), std::string(kSolution).substr(0, 40) + std::string(41, '0'));
     EXPECT_EQ(record.solutionString(), "") << "only the givens carry values";
@@ -189,7 +190,7 @@ TEST(PuzzleRecord, LoadGivensAndLoadValuesNeedExactlyEightyOneCharactersAfterTri
     record.loadValues(std::string(" ") + kSolution + " ");
     EXPECT_EQ(record.solutionString(), kSolution);
     EXPECT_EQ(record.givensString().substr(0, 40), std::string(kSolution).substr(0, 40))
-            << "loadValues leaves the given flags alone";
+        << "loadValues leaves the given flags alone";
 
     record.loadValues(std::string(kSolution).substr(0, 80)); // too short: values cleared only
     EXPECT_EQ(record.solutionString(), "");

@@ -14,8 +14,8 @@
 //
 // The in-memory file system behaves like a real one where the program could get it wrong: a
 // file can only be written into an existing directory, making a directory makes its missing
-// parents too (as the real one does), and a relative path is taken from the current directory. Paths are written
-// with "/"; a "\" is read as "/". At the start "/", "/home", "/home/player",
+// parents too (as the real one does), and a relative path is taken from the current directory.
+// Paths are written with "/"; a "\" is read as "/". At the start "/", "/home", "/home/player",
 // "/home/player/.local", "/home/player/.local/share", the program directory and the temporary
 // directory exist, the data directory does not (a first run), and the current directory is
 // "/home/player".

@@ -5,12 +5,11 @@
 
 namespace {
 
-constexpr std::string_view kUsage =
-        "usage: kestrel-tool <command> [arguments]\n"
-        "\n"
-        "commands:\n"
-        "  version     print the program version\n"
-        "  --help      print this text\n";
+constexpr std::string_view kUsage = "usage: kestrel-tool <command> [arguments]\n"
+                                    "\n"
+                                    "commands:\n"
+                                    "  version     print the program version\n"
+                                    "  --help      print this text\n";
 
 } // namespace
 

@@ -7,7 +7,8 @@
 
 namespace kestrel {
 
-ColorGridWidget::ColorGridWidget(QWidget *parent) : QWidget(parent) { }
+ColorGridWidget::ColorGridWidget(QWidget *parent) : QWidget(parent)
+{ }
 
 void ColorGridWidget::setColours(const std::array<std::uint32_t, 16> &colours)
 {

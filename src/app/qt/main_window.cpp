@@ -35,29 +35,29 @@ QString qs(const std::string &s)
 
 // Icon file of each toolbar button (Qt resource ":/icons/<name>.svg").
 const std::map<std::string, const char *> kToolIcons = {
-        {"btDisplayYourGameList", "gamelist"},
-        {"btsave", "save"},
-        {"btprintableBoard", "print"},
-        {"btimport", "import"},
-        {"btCreateVeryEasy", "level0"},
-        {"btCreateGentle", "level1"},
-        {"btCreateModerate", "level2"},
-        {"btCreateTough", "level3"},
-        {"btCreateDiabolical", "level4"},
-        {"btRestart", "restart"},
-        {"btsolve", "solution"},
-        {"btcopy", "copy"},
-        {"btsavepic", "picture"},
-        {"btcheck", "check"},
-        {"btShowhint", "hint"},
-        {"btStartBranch", "branch_start"},
-        {"btAccept", "branch_accept"},
-        {"btRejectBranch", "branch_reject"},
-        {"btfirst", "first"},
-        {"btback", "back"},
-        {"btnext", "next"},
-        {"btlast", "last"},
-        {"ToolButton1", "pencil"},
+    {"btDisplayYourGameList", "gamelist"},
+    {"btsave", "save"},
+    {"btprintableBoard", "print"},
+    {"btimport", "import"},
+    {"btCreateVeryEasy", "level0"},
+    {"btCreateGentle", "level1"},
+    {"btCreateModerate", "level2"},
+    {"btCreateTough", "level3"},
+    {"btCreateDiabolical", "level4"},
+    {"btRestart", "restart"},
+    {"btsolve", "solution"},
+    {"btcopy", "copy"},
+    {"btsavepic", "picture"},
+    {"btcheck", "check"},
+    {"btShowhint", "hint"},
+    {"btStartBranch", "branch_start"},
+    {"btAccept", "branch_accept"},
+    {"btRejectBranch", "branch_reject"},
+    {"btfirst", "first"},
+    {"btback", "back"},
+    {"btnext", "next"},
+    {"btlast", "last"},
+    {"ToolButton1", "pencil"},
 };
 
 // Designed client-area geometry (pixels).
@@ -301,13 +301,13 @@ void MainWindow::buildSidePanel()
         button->setFocusPolicy(Qt::NoFocus);
         button->setFont(designedFont("Arial", 16, true));
         button->setStyleSheet(QStringLiteral(
-                "QToolButton { border: 1px solid #5a7fa8; border-radius: 4px; color: #1d3557;"
-                " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfefe,"
-                " stop:0.5 #dce8f4, stop:0.51 #c6d9ee, stop:1 #e4eef8); }"
-                "QToolButton:hover { border-color: #2b6cb0; }"
-                "QToolButton:checked { color: white; border-color: #1e4f86;"
-                " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #6fa3dc,"
-                " stop:0.5 #3c7cc4, stop:0.51 #2d6bb3, stop:1 #4f8ed3); }"));
+            "QToolButton { border: 1px solid #5a7fa8; border-radius: 4px; color: #1d3557;"
+            " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfefe,"
+            " stop:0.5 #dce8f4, stop:0.51 #c6d9ee, stop:1 #e4eef8); }"
+            "QToolButton:hover { border-color: #2b6cb0; }"
+            "QToolButton:checked { color: white; border-color: #1e4f86;"
+            " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #6fa3dc,"
+            " stop:0.5 #3c7cc4, stop:0.51 #2d6bb3, stop:1 #4f8ed3); }"));
         const std::string name = "disnote" + std::to_string(d);
         m_widgets[name] = button;
         watchHover(button, name);
@@ -340,7 +340,8 @@ void MainWindow::buildSidePanel()
     m_widgets["bt_clearcolor"] = clear;
     watchHover(clear, "bt_clearcolor");
 
-    const std::pair<const char *, QPoint> helps[] = {{"bthelp1", {565, 37}}, {"bthelp2", {565, 217}}};
+    const std::pair<const char *, QPoint> helps[]
+        = {{"bthelp1", {565, 37}}, {"bthelp2", {565, 217}}};
     for (const auto &[name, pos] : helps) {
         auto *help = new QToolButton(m_client);
         help->setGeometry(pos.x(), pos.y(), 19, 17);
@@ -431,9 +432,9 @@ void MainWindow::syncFromModel()
 
     m_status->setText(qs(m_form.statusText()));
     QPalette palette = m_status->palette();
-    palette.setColor(QPalette::Window, m_form.statusColour()
-                                               ? toQColor(*m_form.statusColour())
-                                               : QApplication::palette().color(QPalette::Button));
+    palette.setColor(QPalette::Window,
+                     m_form.statusColour() ? toQColor(*m_form.statusColour())
+                                           : QApplication::palette().color(QPalette::Button));
     m_status->setPalette(palette);
 
     m_colorGrid->setSelectedIndex(m_form.colorGridForeground());
