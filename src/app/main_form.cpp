@@ -77,6 +77,15 @@ TForm1::TForm1(Platform &platform) : m_platform(platform)
     for (auto &cell : m_colourMarks)
         cell.fill(kNoMark);
     buildControls();
+
+    // The game clock as the window designs it: stopped, ticking every 100 ms once started.
+    m_TimeLabel1.setCaption("0:0:0");
+    m_TimeLabel1.setTimerenabled(false);
+    m_TimeLabel1.setTimeinterval(100);
+    m_TimeLabel1.OnTimer = [this] { TimeLabel1Timer(); };
+    m_TimeLabel1.setMS(0);
+    for (ProgressBarState &bar : m_progressBars)
+        bar.hint = "0";
 }
 
 void TForm1::buildControls()
@@ -592,21 +601,6 @@ void TForm1::controlHovered(std::string_view name)
     default:
         break;
     }
-}
-
-void TForm1::cellClick(int row, int col, MouseButton button)
-{
-    (void)row;
-    (void)col;
-    (void)button;
-}
-
-void TForm1::candidateClick(int row, int col, int digit, MouseButton button)
-{
-    (void)row;
-    (void)col;
-    (void)digit;
-    (void)button;
 }
 
 void TForm1::checkBoxClick(std::string_view name, bool checked)

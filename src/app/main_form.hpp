@@ -6,9 +6,11 @@
 
 #include "app/language_table.hpp"
 #include "app/settings.hpp"
+#include "board/time_label.hpp"
 #include "core/board.hpp"
 #include "core/input.hpp"
 #include "core/puzzle_record.hpp"
+#include "core/random_source.hpp"
 
 #include <array>
 #include <optional>
@@ -59,6 +61,17 @@ struct Control
 
 /// The three operation modes (the checked mode radio button).
 enum class Mode { PencilAndPaper, AllCandidates, PartCandidates };
+
+/// One of the nine digit progress bars below the side panel.
+struct ProgressBarState
+{
+    int position = 0;         ///< how many cells show the digit (0..9)
+    Colour color = 0x00FF0000; ///< red ($000000FF) at 9, blue otherwise
+    std::string hint;         ///< the position as text
+};
+
+/// What completed the board; decides the message and the branch buttons.
+enum class CompletedBy { CellClick, CandidateClick, HintWindow };
 
 /// Colour-mark table value meaning "no mark".
 inline constexpr Colour kNoMark = 12634573; // $00C0C9CD
@@ -116,6 +129,50 @@ public:
     /// candidates were set, then none; All: all; Part: the down buttons).
     std::string displayDigits() const;
 
+    // --- new game, modes and entries ------------------------------------------------------------
+
+    /// New game of `level` (0 Very Easy .. 4 Diabolical) drawn from the puzzle bank.
+    void newGame(int level);
+    void btCreateVeryEasyClick() { newGame(0); }
+    void btCreateGentleClick() { newGame(1); }
+    void btCreateModerateClick() { newGame(2); }
+    void btCreateToughClick() { newGame(3); }
+    void btCreateDiabolicalClick() { newGame(4); }
+    /// Shows the puzzle record on the board: givens and open cells, completion marker
+    /// hidden, marking off, Start Branch enabled, Accept and Reject disabled.
+    void showRecordOnBoard();
+
+    /// A mouse press on `rb_none`, before its click takes effect: when the player's own marks
+    /// would be lost, asks first. Returns false when the click must not go on.
+    bool rb_noneMouseDown();
+    /// The player clicks the radio button of `mode`: nothing when it is already the mode,
+    /// otherwise it becomes the mode and rb_noneClick runs.
+    void radioClick(Mode mode);
+    /// Mode change, run after the checked radio button changed.
+    void rb_noneClick();
+    /// The candidate-state classification: 0 no marks, 1 some open cells marked, 2 all
+    /// marked as computed, 3 all marked and some edited by the player.
+    int candidateClassification() const;
+
+    /// A press on digit progress bar `digit`: as the same press and release on the digit
+    /// button (left selects the digit, right toggles it in Part Candidates mode).
+    void ProgressBar1MouseDown(int digit, MouseButton button);
+    /// One tick of the game clock: adds the tick interval to the elapsed time.
+    void TimeLabel1Timer();
+    /// Restart: after a confirmation, puts the game back to its givens.
+    void btRestartClick();
+    /// Recounts the digits on the board into the progress bars and records a step.
+    void refreshProgressBars();
+
+    // --- colour marking -------------------------------------------------------------------------
+
+    /// Marks (left) or unmarks (right) a whole cell in the colour grid's selected colour.
+    void markCell(int row, int col, MouseButton button);
+    /// Marks (left) or unmarks (right) one candidate sub-panel.
+    void markCandidate(int row, int col, int digit, MouseButton button);
+    /// Clear Marking: default colours everywhere and an empty mark table.
+    void bt_clearcolorClick();
+
     // --- board events -----------------------------------------------------------------------
 
     /// Mouse enters a cell (digit 0) or one of its candidate sub-panels (digit 1..9).
@@ -124,10 +181,12 @@ public:
     void hoverLeave(int row, int col, int digit);
     /// Mouse over a control of the window: shows its hint or clears the line.
     void controlHovered(std::string_view name);
-    /// A mouse press on cell (row, col). Entries on the board arrive with the play commands;
-    /// until a game can be loaded the board is disabled and takes no press.
+    /// A mouse press on cell (row, col): places the selected digit (Pencil and Paper), takes
+    /// back a placed digit (candidate modes), opens the candidate pad (right button on an open
+    /// cell) or marks the cell's colour.
     void cellClick(int row, int col, MouseButton button);
-    /// A mouse press on candidate sub-panel `digit` of cell (row, col); see cellClick.
+    /// A mouse press on candidate sub-panel `digit` of cell (row, col): left places the
+    /// digit, right removes the candidate.
     void candidateClick(int row, int col, int digit, MouseButton button);
     /// The player ticked or cleared one of the two check boxes (cbautoupdate, chkcolor); the
     /// box keeps its state and nothing else runs.
@@ -177,6 +236,15 @@ public:
         return m_colourMarks[cellIndex(row, col)][static_cast<std::size_t>(entry)];
     }
     const std::string &branchSnapshot() const { return m_branchSnapshot; }
+    const TTimeLabel &TimeLabel1() const { return m_TimeLabel1; }
+    const ProgressBarState &progressBar(int digit) const
+    {
+        return m_progressBars[static_cast<std::size_t>(digit - 1)];
+    }
+    /// The cell the candidate pad was opened for (row 0 when none).
+    CellPos padTarget() const { return m_padTarget; }
+    /// Draws puzzles and shuffles from `random` instead of the clock-seeded generator.
+    void setRandomSource(RandomSource &random) { m_random = &random; }
     const std::vector<std::string> &stepLog() const { return m_stepLog; }
     bool candidateSetFlag() const { return m_candidateSet; }
     bool padOpen() const { return m_padOpen; }
@@ -203,6 +271,16 @@ public:
 
 private:
     void buildControls();
+    bool autoUpdateOn() const;
+    void fillCandidates();
+    void redrawForMode();
+    void joinExclusiveGroup();
+    void openCandidatePad(int row, int col);
+    void completion(CompletedBy by);
+    void startClock();
+    void resetStepLog();
+    void setNavigationButtons(bool enabled);
+    void storeMarks();
     void applyLanguageToMainWindow();
     void setDigitDown(int digit);
     void prepareDataDirectory();
@@ -229,6 +307,11 @@ private:
     bool m_digitsAllowAllUp = false;
     bool m_padOpen = false;
     bool m_closeRequested = false;
+    TTimeLabel m_TimeLabel1;
+    std::array<ProgressBarState, 9> m_progressBars{};
+    CellPos m_padTarget{};
+    MersenneRandom m_clockRandom;
+    RandomSource *m_random = &m_clockRandom;
     bool m_languageEditorVisible = false;
 };
 

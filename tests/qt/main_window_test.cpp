@@ -2,6 +2,7 @@
 #include "app/main_form.hpp"
 #include "app/qt/fonts.hpp"
 #include "app/qt/main_window.hpp"
+#include "board/qt/mouse_progress_bar.hpp"
 #include "support/fake_platform.hpp"
 
 #include <QAction>
@@ -102,6 +103,32 @@ TEST_F(MainWindowTest, ClickingADigitButtonSelectsIt)
     QTest::mouseClick(widget<QToolButton>("disnote2"), Qt::LeftButton);
     EXPECT_EQ(form.selectedDigit(), 2);
     EXPECT_FALSE(widget<QToolButton>("disnote6")->isChecked());
+}
+
+TEST_F(MainWindowTest, ClickingACellThroughTheWindowPlacesTheSelectedDigit)
+{
+    MersenneRandom random(7);
+    form.setRandomSource(random);
+    QTest::mouseClick(widget<QToolButton>("btCreateVeryEasy"), Qt::LeftButton);
+    ASSERT_TRUE(form.board().enabled);
+    QTest::keyClick(window.get(), Qt::Key_5);
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            if (form.board().cell(r, c).state != 3
+                || form.board().allowedHxs(r, c).find('5') == std::string::npos)
+                continue;
+            const PixelPos origin = TPICSD33::cellOrigin(r, c);
+            const QPoint centre(origin.x + 23, origin.y + 23);
+            QTest::mouseClick(window->boardWidget(), Qt::LeftButton, {}, centre);
+            EXPECT_EQ(form.board().cell(r, c).hxs, "5");
+            EXPECT_EQ(form.board().cell(r, c).state, 2);
+            EXPECT_EQ(form.board().cell(r, c).color, form.board().highcolor);
+            EXPECT_EQ(form.progressBar(5).position,
+                      qobject_cast<Tmousepb *>(window->controlObject("ProgressBar5"))->position());
+            return;
+        }
+    }
+    FAIL() << "no open cell takes a 5";
 }
 
 TEST_F(MainWindowTest, WritesAScreenshotOfTheStartedWindow)

@@ -3,6 +3,7 @@
 #include "app/main_form.hpp"
 #include "app/qt/color_grid_widget.hpp"
 #include "board/qt/colour.hpp"
+#include "board/qt/mouse_progress_bar.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +15,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QProgressBar>
+#include <QTimer>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -191,6 +192,11 @@ void MainWindow::buildToolBars()
         addButton(upper, name, x, 3, 23, 22);
         x += 23;
     }
+    m_clockTimer = new QTimer(this);
+    connect(m_clockTimer, &QTimer::timeout, this, [this] {
+        m_form.TimeLabel1Timer();
+        syncClock(); // the rest of the window does not change with the clock
+    });
     m_clock = new QLabel(upper);
     m_clock->setGeometry(236, 3, 77, 22);
     m_clock->setAlignment(Qt::AlignCenter);
@@ -292,6 +298,11 @@ void MainWindow::buildSidePanel()
         radio->setFocusPolicy(Qt::NoFocus);
         m_widgets[name] = radio;
         watchHover(radio, name);
+        const Mode mode = std::string_view(name) == "rb_none"  ? Mode::PencilAndPaper
+                          : std::string_view(name) == "rb_all" ? Mode::AllCandidates
+                                                               : Mode::PartCandidates;
+        connect(radio, &QRadioButton::clicked, this,
+                [this, mode] { runAndSync([&] { m_form.radioClick(mode); }); });
     }
     for (int d = 1; d <= 9; ++d) {
         auto *button = new QToolButton(modes);
@@ -339,6 +350,8 @@ void MainWindow::buildSidePanel()
     clear->setFocusPolicy(Qt::NoFocus);
     m_widgets["bt_clearcolor"] = clear;
     watchHover(clear, "bt_clearcolor");
+    connect(clear, &QToolButton::clicked, this,
+            [this] { runAndSync([&] { m_form.bt_clearcolorClick(); }); });
 
     const std::pair<const char *, QPoint> helps[]
         = {{"bthelp1", {565, 37}}, {"bthelp2", {565, 217}}};
@@ -352,14 +365,18 @@ void MainWindow::buildSidePanel()
 
     const int barX[9] = {480, 492, 504, 516, 529, 541, 553, 565, 578};
     for (int d = 1; d <= 9; ++d) {
-        auto *bar = new QProgressBar(m_client);
+        auto *bar = new Tmousepb(m_client);
         bar->setGeometry(barX[d - 1], 432, 11, 57);
-        bar->setOrientation(Qt::Vertical);
-        bar->setRange(0, 9);
-        bar->setValue(0);
-        bar->setTextVisible(false);
+        bar->setMaximum(9);
         bar->setCursor(Qt::PointingHandCursor);
         m_widgets["ProgressBar" + std::to_string(d)] = bar;
+        connect(bar, &Tmousepb::pressed, this, [this, d](Qt::MouseButton button) {
+            if (button == Qt::LeftButton || button == Qt::RightButton) {
+                const MouseButton which =
+                        button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right;
+                runAndSync([&] { m_form.ProgressBar1MouseDown(d, which); });
+            }
+        });
     }
 }
 
@@ -419,7 +436,6 @@ void MainWindow::syncFromModel()
             w->setToolTip(qs(c.hint));
             break;
         case ControlKind::Label:
-        case ControlKind::Clock:
             static_cast<QLabel *>(w)->setText(qs(c.caption));
             w->setVisible(c.visible);
             break;
@@ -437,12 +453,31 @@ void MainWindow::syncFromModel()
                                            : QApplication::palette().color(QPalette::Button));
     m_status->setPalette(palette);
 
+    for (int d = 1; d <= 9; ++d) {
+        auto *bar = static_cast<Tmousepb *>(m_widgets.at("ProgressBar" + std::to_string(d)));
+        bar->setPosition(m_form.progressBar(d).position);
+        bar->setBarColour(m_form.progressBar(d).color);
+    }
+    syncClock();
+
     m_colorGrid->setSelectedIndex(m_form.colorGridForeground());
     m_board->setEnabled(m_form.board().enabled);
     m_board->refreshFromModel();
 
     if (m_form.closeRequested())
         close();
+}
+
+void MainWindow::syncClock()
+{
+    const TTimeLabel &clock = m_form.TimeLabel1();
+    m_clock->setText(qs(clock.caption()));
+    if (clock.timerenabled()) {
+        if (!m_clockTimer->isActive() || m_clockTimer->interval() != clock.timeinterval())
+            m_clockTimer->start(clock.timeinterval());
+    } else {
+        m_clockTimer->stop();
+    }
 }
 
 void MainWindow::runAndSync(const std::function<void()> &handler)
@@ -462,6 +497,20 @@ void MainWindow::menuTriggered(const std::string &name)
             m_form.mnN11Click();
         else if (name.rfind("mnc", 0) == 0 || name.rfind("mne", 0) == 0 || name == "mnj1")
             m_form.webMenuClick(name);
+        else if (name == "btCreateVeryEasy" || name == "mnVeryEasy")
+            m_form.btCreateVeryEasyClick();
+        else if (name == "btCreateGentle" || name == "mnGentle")
+            m_form.btCreateGentleClick();
+        else if (name == "btCreateModerate" || name == "mnModerate")
+            m_form.btCreateModerateClick();
+        else if (name == "btCreateTough" || name == "mnTough")
+            m_form.btCreateToughClick();
+        else if (name == "btCreateDiabolical" || name == "mnDiabolical")
+            m_form.btCreateDiabolicalClick();
+        else if (name == "btRestart")
+            m_form.btRestartClick();
+        else if (name == "ToolButton1" && m_form.rb_noneMouseDown())
+            m_form.radioClick(Mode::PencilAndPaper);
         // Commands of the play, file and help rooms are attached here as they arrive.
     });
 }
@@ -494,6 +543,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (watched == m_widgets.at("rb_none") && mouse->button() == Qt::LeftButton) {
+            bool goOn = true;
+            runAndSync([&] { goOn = m_form.rb_noneMouseDown(); });
+            if (!goOn)
+                return true; // the press is used up by restoring the previous mode
+        }
         if (auto it = m_hoverNames.find(watched); it != m_hoverNames.end()
             && it->second.rfind("disnote", 0) == 0 && mouse->button() == Qt::RightButton) {
             const int digit = it->second.back() - '0';

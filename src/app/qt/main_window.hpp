@@ -7,13 +7,14 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <string>
 
 class QAction;
 class QLabel;
 class QMenu;
-class QProgressBar;
+class QTimer;
 
 namespace kestrel {
 
@@ -50,6 +51,7 @@ private:
     void menuTriggered(const std::string &name);
     void watchHover(QWidget *widget, const std::string &name);
     void runAndSync(const std::function<void()> &handler);
+    void syncClock();
 
     // BoardEvents
     void cellPressed(int row, int col, MouseButton button) override;
@@ -64,6 +66,7 @@ private:
     BoardWidget *m_board = nullptr;
     QLabel *m_status = nullptr;
     QLabel *m_clock = nullptr;
+    QTimer *m_clockTimer = nullptr;
     QLabel *m_level = nullptr;
     ColorGridWidget *m_colorGrid = nullptr;
     std::map<std::string, QMenu *> m_menus;

@@ -1,0 +1,414 @@
+// Play sessions against the main window's logic: new game, the three modes, entries,
+// completion and restart, with the scripted fake platform answering the questions.
+#include "app/main_form.hpp"
+
+#include "app/puzzle_bank.hpp"
+#include "support/fake_platform.hpp"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace kestrel {
+namespace {
+
+class PlayTest : public testing::Test
+{
+protected:
+    PlayTest()
+    {
+        form.setRandomSource(random);
+        form.FormCreate();
+        form.loadLanguage(Language::English);
+    }
+
+    TPICSD33 &board() { return form.board(); }
+    TPicNode &cell(CellPos p) { return board().cell(p.row, p.col); }
+    int solution(CellPos p) { return form.QJ1().node(p.row, p.col).value; }
+
+    /// Open cells of the board in row-major order.
+    std::vector<CellPos> openCells()
+    {
+        std::vector<CellPos> cells;
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c)
+                if (board().cell(r, c).state == 3)
+                    cells.push_back({r, c});
+        return cells;
+    }
+    CellPos firstGiven()
+    {
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c)
+                if (board().cell(r, c).state == 1)
+                    return {r, c};
+        return {};
+    }
+    /// Places the solution digit of `p` with a left click in Pencil and Paper mode.
+    void place(CellPos p)
+    {
+        form.disnote11Click(solution(p));
+        form.cellClick(p.row, p.col, MouseButton::Left);
+    }
+    /// Places the solution in every open cell but the last, as the player would.
+    CellPos fillAllButOne()
+    {
+        const auto open = openCells();
+        for (std::size_t i = 0; i + 1 < open.size(); ++i)
+            place(open[i]);
+        return open.back();
+    }
+    void clickMode(Mode mode)
+    {
+        if (mode != Mode::PencilAndPaper || form.rb_noneMouseDown())
+            form.radioClick(mode);
+    }
+
+    FakePlatform fake;
+    MersenneRandom random{2024};
+    TForm1 form{fake.platform()};
+};
+
+TEST_F(PlayTest, NewGameStartsInPencilModeWithDigitOneAndARunningClock)
+{
+    form.newGame(2);
+    EXPECT_TRUE(board().enabled);
+    EXPECT_EQ(form.mode(), Mode::PencilAndPaper);
+    EXPECT_EQ(form.selectedDigit(), 1);
+    EXPECT_FALSE(form.candidateSetFlag());
+    EXPECT_FALSE(form.control("cbautoupdate").enabled);
+    EXPECT_TRUE(form.control("cbautoupdate").checked);
+    EXPECT_EQ(form.control("ndtxt").caption, "  Level:Moderate");
+    EXPECT_EQ(board().nd, 2);
+    EXPECT_TRUE(form.TimeLabel1().timerenabled());
+    EXPECT_EQ(form.TimeLabel1().caption(), "0:0:0");
+    EXPECT_TRUE(form.control("btStartBranch").enabled);
+    EXPECT_FALSE(form.control("btAccept").enabled);
+    EXPECT_FALSE(form.control("btfirst").enabled);
+    EXPECT_TRUE(fake.shown().empty());
+
+    // The board shows the record: givens with their digit, open cells empty, and the
+    // progress bars count the givens.
+    int givens[10] = {};
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            const TNode &node = form.QJ1().node(r, c);
+            const TPicNode &shown = board().cell(r, c);
+            EXPECT_EQ(shown.state, node.given ? 1 : 3);
+            EXPECT_EQ(shown.hxs, node.given ? std::to_string(node.value) : "");
+            if (node.given)
+                ++givens[node.value];
+        }
+    }
+    for (int d = 1; d <= 9; ++d)
+        EXPECT_EQ(form.progressBar(d).position, givens[d]) << d;
+}
+
+TEST_F(PlayTest, ClockCountsTicksOfItsInterval)
+{
+    form.newGame(0);
+    for (int i = 0; i < 12; ++i)
+        form.TimeLabel1Timer();
+    EXPECT_EQ(form.TimeLabel1().MS(), 1200);
+    EXPECT_EQ(form.TimeLabel1().caption(), "0:0:1");
+}
+
+TEST_F(PlayTest, PencilModeClicksPlaceRemoveAndLeaveGivensAlone)
+{
+    form.newGame(0);
+    const CellPos open = openCells().front();
+    const CellPos given = firstGiven();
+    const std::string givenDigit = cell(given).hxs;
+
+    place(open);
+    EXPECT_EQ(cell(open).state, 2);
+    EXPECT_EQ(cell(open).hxs, std::to_string(solution(open)));
+    EXPECT_EQ(cell(open).color, board().highcolor) << "the selected digit is highlighted";
+    EXPECT_EQ(cell(open).caption, cell(open).hxs);
+
+    form.cellClick(given.row, given.col, MouseButton::Left);
+    form.cellClick(given.row, given.col, MouseButton::Right);
+    EXPECT_EQ(cell(given).hxs, givenDigit);
+    EXPECT_EQ(cell(given).state, 1);
+
+    form.cellClick(open.row, open.col, MouseButton::Right);
+    EXPECT_EQ(cell(open).state, 3);
+    EXPECT_EQ(cell(open).hxs, "");
+}
+
+TEST_F(PlayTest, RightClickOnAnOpenCellOpensTheCandidatePadAndTheNextClickOnlyClosesIt)
+{
+    form.newGame(0);
+    const CellPos open = openCells().front();
+    fake.clearLog();
+    form.cellClick(open.row, open.col, MouseButton::Right);
+    EXPECT_TRUE(form.padOpen());
+    EXPECT_EQ(form.padTarget(), open);
+    EXPECT_EQ(form.statusText(), "Press ESC or click the main interface can hide this tile.");
+    EXPECT_EQ(fake.windowCalls().back(), "showModeless Tfrmtile");
+
+    form.disnote11Click(solution(open));
+    form.cellClick(open.row, open.col, MouseButton::Left);
+    EXPECT_FALSE(form.padOpen());
+    EXPECT_EQ(cell(open).state, 3) << "the click only closed the pad";
+    EXPECT_EQ(fake.windowCalls().back(), "close Tfrmtile");
+}
+
+TEST_F(PlayTest, AllCandidatesFillsCandidatesAndAClickOnAPlacedDigitGivesItBack)
+{
+    form.newGame(1);
+    const CellPos open = openCells().front();
+    place(open);
+    clickMode(Mode::AllCandidates);
+    EXPECT_TRUE(form.candidateSetFlag());
+    EXPECT_TRUE(form.control("cbautoupdate").enabled);
+    EXPECT_TRUE(form.digitsAllowAllUp());
+    for (const CellPos p : openCells())
+        EXPECT_EQ(cell(p).hxs, board().allowedHxs(p.row, p.col));
+
+    // Either button on a placed digit turns it back into an open cell, and its digit
+    // returns to the open peers that allow it.
+    const std::string digit = cell(open).hxs;
+    form.cellClick(open.row, open.col, MouseButton::Right);
+    EXPECT_EQ(cell(open).state, 3);
+    EXPECT_EQ(cell(open).hxs, board().allowedHxs(open.row, open.col));
+    for (const CellPos peer : peersOf(open.row, open.col)) {
+        if (cell(peer).state == 3
+            && board().allowedHxs(peer.row, peer.col).find(digit) != std::string::npos)
+            EXPECT_NE(cell(peer).hxs.find(digit), std::string::npos);
+    }
+}
+
+TEST_F(PlayTest, CandidateClicksPlaceAndRemoveWithAutomaticUpdate)
+{
+    form.newGame(1);
+    clickMode(Mode::AllCandidates);
+    const CellPos p = openCells().front();
+    const int d = solution(p);
+    // Right removes one candidate, left places the digit and removes it from the peers.
+    const int other = cell(p).hxs[0] - '0' == d ? cell(p).hxs[1] - '0' : cell(p).hxs[0] - '0';
+    form.candidateClick(p.row, p.col, other, MouseButton::Right);
+    EXPECT_EQ(cell(p).hxs.find(static_cast<char>('0' + other)), std::string::npos);
+    form.candidateClick(p.row, p.col, d, MouseButton::Left);
+    EXPECT_EQ(cell(p).state, 2);
+    EXPECT_EQ(cell(p).hxs, std::to_string(d));
+    for (const CellPos peer : peersOf(p.row, p.col))
+        if (cell(peer).state == 3)
+            EXPECT_EQ(cell(peer).hxs.find(static_cast<char>('0' + d)), std::string::npos);
+}
+
+TEST_F(PlayTest, LeavingComputedCandidatesIsSilentButEditedOnesAreAskedFor)
+{
+    form.newGame(0);
+    clickMode(Mode::AllCandidates);
+    EXPECT_EQ(form.candidateClassification(), 2);
+    clickMode(Mode::PencilAndPaper);
+    EXPECT_TRUE(fake.shownOfKind("confirm").empty());
+    EXPECT_EQ(form.mode(), Mode::PencilAndPaper);
+    for (const CellPos p : openCells())
+        EXPECT_EQ(cell(p).hxs, "") << "the program's own candidates are dropped";
+
+    // Edit one candidate list, then try to leave: No keeps All Candidates and the marks.
+    clickMode(Mode::AllCandidates);
+    const CellPos p = openCells().front();
+    const int first = cell(p).hxs[0] - '0';
+    form.candidateClick(p.row, p.col, first, MouseButton::Right);
+    const std::string edited = cell(p).hxs;
+    EXPECT_EQ(form.candidateClassification(), 3);
+    fake.answerConfirm(false);
+    clickMode(Mode::PencilAndPaper);
+    EXPECT_EQ(fake.lastShown().kind, "confirm");
+    EXPECT_EQ(form.mode(), Mode::AllCandidates);
+    EXPECT_EQ(cell(p).hxs, edited);
+
+    // Yes empties every open cell and goes to Pencil and Paper.
+    fake.answerConfirm(true);
+    clickMode(Mode::PencilAndPaper);
+    EXPECT_EQ(form.mode(), Mode::PencilAndPaper);
+    EXPECT_EQ(cell(p).hxs, "");
+    EXPECT_FALSE(form.candidateSetFlag());
+}
+
+TEST_F(PlayTest, PartCandidatesShowsOnlyCellsHoldingASelectedDigit)
+{
+    form.newGame(0);
+    form.disnote11Click(4);
+    clickMode(Mode::PartCandidates);
+    EXPECT_EQ(form.selectedDigit(), 4);
+    for (const CellPos p : openCells()) {
+        const bool shows = cell(p).hxs.find('4') != std::string::npos || cell(p).hxs.size() == 1;
+        const std::size_t firstDigit = static_cast<std::size_t>(cell(p).hxs[0] - '0');
+        EXPECT_EQ(cell(p).hxsPanels[firstDigit].visible, shows);
+    }
+    form.disnote1MouseDown(7, MouseButton::Right);
+    EXPECT_EQ(form.displayDigits(), "47");
+    for (int d = 1; d <= 9; ++d)
+        EXPECT_EQ(form.control("disnote" + std::to_string(d)).groupIndex, d + 10);
+
+    // Back to All Candidates: one exclusive group again, the last down button stays.
+    clickMode(Mode::AllCandidates);
+    EXPECT_EQ(form.displayDigits(), "123456789");
+    EXPECT_EQ(form.selectedDigit(), 7);
+    EXPECT_EQ(form.control("disnote1").groupIndex, 2);
+}
+
+TEST_F(PlayTest, ProgressBarPressesActLikeDigitButtonPresses)
+{
+    form.newGame(0);
+    form.ProgressBar1MouseDown(6, MouseButton::Left);
+    EXPECT_EQ(form.selectedDigit(), 6);
+    form.ProgressBar1MouseDown(8, MouseButton::Right);
+    EXPECT_EQ(form.selectedDigit(), 6) << "a right press toggles only in Part Candidates";
+    clickMode(Mode::PartCandidates);
+    form.ProgressBar1MouseDown(8, MouseButton::Right);
+    EXPECT_EQ(form.displayDigits(), "68");
+}
+
+TEST_F(PlayTest, TenEqualDigitsKeepTheBarAtNineAndRed)
+{
+    form.newGame(0);
+    const auto open = openCells();
+    for (const CellPos p : open) {
+        cell(p).state = 2;
+        cell(p).hxs = "3";
+    }
+    form.refreshProgressBars();
+    EXPECT_EQ(form.progressBar(3).position, 9);
+    EXPECT_EQ(form.progressBar(3).color, Colour{0x000000FF});
+    EXPECT_EQ(form.progressBar(3).hint, "9");
+    EXPECT_EQ(form.progressBar(5).color, Colour{0x00FF0000});
+}
+
+TEST_F(PlayTest, CompletingByACellClickAnnouncesItAndDisablesTheBranchButtons)
+{
+    form.newGame(0);
+    const CellPos last = fillAllButOne();
+    EXPECT_TRUE(fake.shown().empty());
+    place(last);
+    ASSERT_EQ(fake.shownOfKind("inform").size(), 1u);
+    EXPECT_EQ(fake.lastShown().text, "Puzzle solved");
+    EXPECT_TRUE(form.control("WC_Label").visible);
+    EXPECT_FALSE(form.TimeLabel1().timerenabled());
+    EXPECT_FALSE(form.control("btStartBranch").enabled);
+}
+
+TEST_F(PlayTest, CompletingByACandidateClickLeavesTheBranchButtons)
+{
+    form.newGame(0);
+    const CellPos last = fillAllButOne();
+    clickMode(Mode::AllCandidates);
+    form.candidateClick(last.row, last.col, solution(last), MouseButton::Left);
+    EXPECT_EQ(fake.shownOfKind("inform").size(), 1u);
+    EXPECT_FALSE(form.TimeLabel1().timerenabled());
+    EXPECT_TRUE(form.control("btStartBranch").enabled);
+}
+
+TEST_F(PlayTest, AFullBoardWithAConflictIsNotComplete)
+{
+    form.newGame(0);
+    const CellPos last = fillAllButOne();
+    const int wrong = solution(last) % 9 + 1;
+    form.disnote11Click(wrong);
+    form.cellClick(last.row, last.col, MouseButton::Left);
+    EXPECT_TRUE(fake.shown().empty());
+    EXPECT_TRUE(board().hasConflict());
+    EXPECT_TRUE(form.TimeLabel1().timerenabled());
+    EXPECT_EQ(cell(last).color, board().errorcolor);
+}
+
+TEST_F(PlayTest, RestartAsksAndPutsTheGameBackToItsGivens)
+{
+    form.btRestartClick(); // before any game: nothing, not even a question
+    EXPECT_TRUE(fake.shown().empty());
+
+    form.newGame(3);
+    const std::string givens = board().givensString();
+    place(openCells().front());
+    clickMode(Mode::AllCandidates);
+    for (int i = 0; i < 30; ++i)
+        form.TimeLabel1Timer();
+
+    fake.answerConfirm(false);
+    form.btRestartClick();
+    EXPECT_EQ(form.mode(), Mode::AllCandidates) << "No keeps the game";
+
+    fake.answerConfirm(true);
+    form.btRestartClick();
+    EXPECT_EQ(fake.lastShown().text,
+              "Are you sure you want to reset this game to the initial state?");
+    EXPECT_EQ(form.mode(), Mode::PencilAndPaper);
+    EXPECT_EQ(form.selectedDigit(), 1);
+    EXPECT_FALSE(form.candidateSetFlag());
+    EXPECT_EQ(board().givensString(), givens);
+    for (const CellPos p : openCells())
+        EXPECT_EQ(cell(p).hxs, "");
+    EXPECT_EQ(form.TimeLabel1().MS(), 0);
+    EXPECT_TRUE(form.TimeLabel1().timerenabled());
+}
+
+TEST_F(PlayTest, NewGameInAllCandidatesWithEditedMarksAsksNothing)
+{
+    form.newGame(0);
+    clickMode(Mode::AllCandidates);
+    const CellPos p = openCells().front();
+    form.candidateClick(p.row, p.col, cell(p).hxs[0] - '0', MouseButton::Right);
+    form.newGame(1);
+    EXPECT_TRUE(fake.shownOfKind("confirm").empty());
+    EXPECT_EQ(form.mode(), Mode::PencilAndPaper);
+}
+
+TEST_F(PlayTest, MarkingModeClicksPaintInsteadOfEntering)
+{
+    form.newGame(0);
+    const CellPos p = openCells().front();
+    form.checkBoxClick("chkcolor", true);
+    form.colorGridSelect(9); // red
+    form.cellClick(p.row, p.col, MouseButton::Left);
+    EXPECT_EQ(cell(p).state, 3);
+    EXPECT_EQ(form.colourMark(p.row, p.col, 0), TForm1::colorGridColours()[9]);
+    form.checkBoxClick("chkcolor", false);
+    form.disnote11Click(solution(p));
+    EXPECT_EQ(cell(p).color, TForm1::colorGridColours()[9]) << "marks survive a redraw";
+    form.bt_clearcolorClick();
+    EXPECT_EQ(form.colourMark(p.row, p.col, 0), kNoMark);
+}
+
+// Replays a fixed list of draws.
+class ScriptedRandom final : public RandomSource
+{
+public:
+    explicit ScriptedRandom(std::deque<int> draws) : m_draws(std::move(draws)) { }
+    int between(int lo, int) override
+    {
+        if (m_draws.empty())
+            return lo;
+        const int v = m_draws.front();
+        m_draws.pop_front();
+        return v;
+    }
+
+private:
+    std::deque<int> m_draws;
+};
+
+TEST(PuzzleBank, TheLastLineIsNeverDrawn)
+{
+    ScriptedRandom draws({0, 3, 4, 2});
+    EXPECT_EQ(PuzzleBank::drawIndex(5, draws), 0);
+    EXPECT_EQ(PuzzleBank::drawIndex(5, draws), 3);
+    EXPECT_EQ(PuzzleBank::drawIndex(5, draws), 3) << "the last line gives the one before";
+    EXPECT_EQ(PuzzleBank::drawIndex(5, draws), 2);
+    ScriptedRandom single({0});
+    EXPECT_EQ(PuzzleBank::drawIndex(1, single), 0);
+}
+
+TEST(PuzzleBank, ParsesLevelsSkippingBlankAndCommentLines)
+{
+    const PuzzleBank bank({"# header\r\nline-a\r\n\r\nline-b\n", "", "x", "", ""});
+    EXPECT_EQ(bank.lines(0), (std::vector<std::string_view>{"line-a", "line-b"}));
+    EXPECT_TRUE(bank.lines(1).empty());
+    EXPECT_EQ(bank.lines(2).size(), 1u);
+}
+
+} // namespace
+} // namespace kestrel
