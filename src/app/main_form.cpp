@@ -86,6 +86,8 @@ TForm1::TForm1(Platform &platform) : m_platform(platform)
     m_TimeLabel1.setMS(0);
     for (ProgressBarState &bar : m_progressBars)
         bar.hint = "0";
+    // Closing the pad, by whatever route, recounts the digits.
+    m_frmtile.onClosed = [this] { refreshProgressBars(); };
 }
 
 void TForm1::buildControls()
@@ -164,6 +166,7 @@ void TForm1::buildControls()
     menu("mnAbout", "mnHelp", "&About SudokuKestrel");
     menu("mnCreatetxt", {}, "Create txt").visible = false;
     menu("mnN11", "mnCreatetxt", "pgc1.Visible");
+    menu("mnSolverWindow", "mnCreatetxt", "Tfrm_sol");
 
     // Upper toolbar.
     add("ToolBar1", ControlKind::ToolBar, {}, {});
@@ -326,6 +329,7 @@ void TForm1::loadLanguage(Language language)
 {
     m_lst1.load(language);
     applyLanguageToMainWindow();
+    m_frmtile.applyLanguage(m_lst1);
 }
 
 void TForm1::applyLanguageToMainWindow()
@@ -400,14 +404,10 @@ void TForm1::FormActivate()
         for (int c = 1; c <= 9 && !overCell; ++c)
             overCell = m_board.cell(r, c).isEnter();
     if (!overCell)
-        m_padOpen = false;
-    m_platform.windows.close("Tfrmtile");
+        m_frmtile.padOpen = false;
+    m_frmtile.close();
 }
 
-void TForm1::FormClose()
-{
-    // The last-game file is written here once the step log exists.
-}
 
 void TForm1::mnAboutClick()
 {

@@ -6,11 +6,14 @@
 
 #include "app/language_table.hpp"
 #include "app/settings.hpp"
+#include "app/step_log.hpp"
 #include "board/time_label.hpp"
 #include "core/board.hpp"
 #include "core/input.hpp"
 #include "core/puzzle_record.hpp"
 #include "core/random_source.hpp"
+#include "core/solver.hpp"
+#include "logic/candidate_pad.hpp"
 
 #include <array>
 #include <optional>
@@ -100,7 +103,8 @@ public:
     /// The main window became active: closes the candidate pad, forgetting it unless the
     /// mouse is over a cell.
     void FormActivate();
-    /// The main window is closing.
+    /// The main window is closing: writes the last-game file (a program opened and closed
+    /// without a game leaves an existing last game alone).
     void FormClose();
 
     // --- commands of this window -----------------------------------------------------------
@@ -113,6 +117,8 @@ public:
     void webMenuClick(std::string_view itemName);
     /// Hidden developer menu: shows or hides the language-table editor.
     void mnN11Click() { m_languageEditorVisible = !m_languageEditorVisible; }
+    /// Makes the hidden developer menu visible (developer builds and sessions only).
+    void showDeveloperMenu() { control("mnCreatetxt").visible = true; }
 
     // --- digit selection --------------------------------------------------------------------
 
@@ -163,6 +169,36 @@ public:
     void btRestartClick();
     /// Recounts the digits on the board into the progress bars and records a step.
     void refreshProgressBars();
+
+    // --- move history, game files, branches -------------------------------------------------
+
+    /// Appends the board to the step log when it changed, and sets the step buttons.
+    void recordStep();
+    /// The step log becomes the current board alone.
+    void resetStepLog();
+    /// Puts a snapshot on the board and switches the mode: All Candidates when every open
+    /// cell has candidates, Pencil and Paper otherwise.
+    void restoreSnapshot(std::string_view snapshot);
+    void btfirstClick() { navigate(0); }
+    void btbackClick() { navigate(m_stepLog.currentIndex() - 1); }
+    void btnextClick() { navigate(m_stepLog.currentIndex() + 1); }
+    void btlastClick() { navigate(m_stepLog.lastIndex()); }
+    /// File > Continue Your Last Game: the game of the last-game file, when there is one
+    /// that reads whole; otherwise nothing happens.
+    void mnContinueClick();
+    /// Tools > Save Replay: the game with its step log into a file the player names.
+    void savetClick();
+    /// Tools > Load Replay: a game from a replay file; a file that is not a game file is
+    /// named in a message and the current game stays as it was.
+    void mnLoadReplayClick();
+    /// The game file of the current game.
+    GameFile currentGameFile() const;
+    /// Start Branch: remembers the board.
+    void btStartBranchClick();
+    /// Accept Branch: keeps the branch open; nothing else.
+    void btAcceptClick() { }
+    /// Reject Branch: puts the remembered board back.
+    void btRejectBranchClick();
 
     // --- colour marking -------------------------------------------------------------------------
 
@@ -226,6 +262,8 @@ public:
     TPICSD33 &board() { return m_board; }
     const TPICSD33 &board() const { return m_board; }
     TQJ &QJ1() { return m_QJ1; }
+    /// The solver window, created with the main window and never shown to players.
+    Tfrm_sol &frm_sol() { return m_frm_sol; }
     const AppSettings &settings() const { return m_settings; }
     const std::string &dataDirectory() const { return m_dataDirectory; }
     /// False when the data directory could not be made or entered this run.
@@ -242,12 +280,16 @@ public:
         return m_progressBars[static_cast<std::size_t>(digit - 1)];
     }
     /// The cell the candidate pad was opened for (row 0 when none).
-    CellPos padTarget() const { return m_padTarget; }
+    CellPos padTarget() const { return {m_frmtile.targetRow, m_frmtile.targetCol}; }
     /// Draws puzzles and shuffles from `random` instead of the clock-seeded generator.
     void setRandomSource(RandomSource &random) { m_random = &random; }
-    const std::vector<std::string> &stepLog() const { return m_stepLog; }
+    const StepLog &stepLog() const { return m_stepLog; }
     bool candidateSetFlag() const { return m_candidateSet; }
-    bool padOpen() const { return m_padOpen; }
+    bool padOpen() const { return m_frmtile.padOpen; }
+    /// The candidate pad, created with the main window and reused.
+    Tfrmtile &frmtile() { return m_frmtile; }
+    /// Where the pad stands, relative to the main window's top-left corner.
+    PixelPos padOffset() const { return m_padOffset; }
     bool closeRequested() const { return m_closeRequested; }
     bool languageEditorVisible() const { return m_languageEditorVisible; }
     /// True while the nine digit buttons may all be up.
@@ -278,8 +320,13 @@ private:
     void openCandidatePad(int row, int col);
     void completion(CompletedBy by);
     void startClock();
-    void resetStepLog();
     void setNavigationButtons(bool enabled);
+    void setNavigationFromLog();
+    void navigate(int index);
+    void redrawAfterRestore();
+    void loadGame(const GameFile &game);
+    bool writeGameFile(const std::string &path);
+    std::string lastGamePath() const;
     void storeMarks();
     void applyLanguageToMainWindow();
     void setDigitDown(int digit);
@@ -288,6 +335,7 @@ private:
     Platform &m_platform;
     TPICSD33 m_board;
     TQJ m_QJ1;
+    Tfrm_sol m_frm_sol;
     AppSettings m_settings;
     LanguageTable m_lst1;
     std::vector<Control> m_controls;
@@ -300,16 +348,16 @@ private:
     std::string m_dataDirectory;
     bool m_dataDirectoryUsable = false;
     std::string m_branchSnapshot;
-    std::vector<std::string> m_stepLog{"memostep"};
+    StepLog m_stepLog;
     std::array<std::array<Colour, 10>, kCellSlots> m_colourMarks{};
     int m_colorGridForeground = 0;
     bool m_candidateSet = false;
     bool m_digitsAllowAllUp = false;
-    bool m_padOpen = false;
     bool m_closeRequested = false;
     TTimeLabel m_TimeLabel1;
     std::array<ProgressBarState, 9> m_progressBars{};
-    CellPos m_padTarget{};
+    Tfrmtile m_frmtile{m_board, [this] { return mode() == Mode::PencilAndPaper; }};
+    PixelPos m_padOffset{};
     MersenneRandom m_clockRandom;
     RandomSource *m_random = &m_clockRandom;
     bool m_languageEditorVisible = false;

@@ -73,7 +73,7 @@ void TForm1::newGame(int level)
     m_board.hideMultiHxs();
     for (int d = 1; d <= 9; ++d)
         control(digitButton(d)).groupIndex = 2;
-    m_padOpen = false;
+    m_frmtile.padOpen = false;
 }
 
 void TForm1::showRecordOnBoard()
@@ -264,12 +264,10 @@ void TForm1::redrawForMode()
 
 void TForm1::openCandidatePad(int row, int col)
 {
-    m_padTarget = {row, col};
-    // The pad stands just below and right of the cell, in screen coordinates of the window.
-    m_platform.windows.place("Tfrmtile", 46 * col + 20, 46 * row + 90);
-    m_padOpen = true;
+    // The pad stands just below and right of the cell; the shell adds the window's corner.
+    m_padOffset = {46 * col + 20, 46 * row + 90};
+    m_frmtile.open(row, col);
     showStatus(text("howtoclosetile"));
-    m_platform.windows.showModeless("Tfrmtile");
 }
 
 void TForm1::cellClick(int row, int col, MouseButton button)
@@ -280,9 +278,9 @@ void TForm1::cellClick(int row, int col, MouseButton button)
         markCell(row, col, button);
         return;
     }
-    if (m_padOpen) {
-        m_padOpen = false;
-        m_platform.windows.close("Tfrmtile");
+    if (m_frmtile.padOpen) {
+        m_frmtile.padOpen = false;
+        m_frmtile.close();
         return;
     }
     TPicNode &cell = m_board.cell(row, col);
@@ -369,12 +367,15 @@ void TForm1::refreshProgressBars()
         bar.color = bar.position == 9 ? kBarFull : kBarPartial;
         bar.hint = std::to_string(bar.position);
     }
-    // The move history records the board here.
+    recordStep();
 }
 
-void TForm1::resetStepLog()
+void TForm1::setNavigationFromLog()
 {
-    // The move history starts again from the board as it stands.
+    control("btfirst").enabled = m_stepLog.canGoBack();
+    control("btback").enabled = m_stepLog.canGoBack();
+    control("btnext").enabled = m_stepLog.canGoForward();
+    control("btlast").enabled = m_stepLog.canGoForward();
 }
 
 void TForm1::setNavigationButtons(bool enabled)

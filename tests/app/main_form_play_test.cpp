@@ -3,7 +3,7 @@
 #include "app/main_form.hpp"
 
 #include "app/puzzle_bank.hpp"
-#include "support/fake_platform.hpp"
+#include "support/play_session.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,62 +12,7 @@
 namespace kestrel {
 namespace {
 
-class PlayTest : public testing::Test
-{
-protected:
-    PlayTest()
-    {
-        form.setRandomSource(random);
-        form.FormCreate();
-        form.loadLanguage(Language::English);
-    }
-
-    TPICSD33 &board() { return form.board(); }
-    TPicNode &cell(CellPos p) { return board().cell(p.row, p.col); }
-    int solution(CellPos p) { return form.QJ1().node(p.row, p.col).value; }
-
-    /// Open cells of the board in row-major order.
-    std::vector<CellPos> openCells()
-    {
-        std::vector<CellPos> cells;
-        for (int r = 1; r <= 9; ++r)
-            for (int c = 1; c <= 9; ++c)
-                if (board().cell(r, c).state == 3)
-                    cells.push_back({r, c});
-        return cells;
-    }
-    CellPos firstGiven()
-    {
-        for (int r = 1; r <= 9; ++r)
-            for (int c = 1; c <= 9; ++c)
-                if (board().cell(r, c).state == 1)
-                    return {r, c};
-        return {};
-    }
-    /// Places the solution digit of `p` with a left click in Pencil and Paper mode.
-    void place(CellPos p)
-    {
-        form.disnote11Click(solution(p));
-        form.cellClick(p.row, p.col, MouseButton::Left);
-    }
-    /// Places the solution in every open cell but the last, as the player would.
-    CellPos fillAllButOne()
-    {
-        const auto open = openCells();
-        for (std::size_t i = 0; i + 1 < open.size(); ++i)
-            place(open[i]);
-        return open.back();
-    }
-    void clickMode(Mode mode)
-    {
-        if (mode != Mode::PencilAndPaper || form.rb_noneMouseDown())
-            form.radioClick(mode);
-    }
-
-    FakePlatform fake;
-    MersenneRandom random{2024};
-    TForm1 form{fake.platform()};
-};
+using PlayTest = PlaySession;
 
 TEST_F(PlayTest, NewGameStartsInPencilModeWithDigitOneAndARunningClock)
 {
@@ -140,18 +85,17 @@ TEST_F(PlayTest, RightClickOnAnOpenCellOpensTheCandidatePadAndTheNextClickOnlyCl
 {
     form.newGame(0);
     const CellPos open = openCells().front();
-    fake.clearLog();
     form.cellClick(open.row, open.col, MouseButton::Right);
     EXPECT_TRUE(form.padOpen());
     EXPECT_EQ(form.padTarget(), open);
     EXPECT_EQ(form.statusText(), "Press ESC or click the main interface can hide this tile.");
-    EXPECT_EQ(fake.windowCalls().back(), "showModeless Tfrmtile");
+    EXPECT_TRUE(form.frmtile().visible);
 
     form.disnote11Click(solution(open));
     form.cellClick(open.row, open.col, MouseButton::Left);
     EXPECT_FALSE(form.padOpen());
     EXPECT_EQ(cell(open).state, 3) << "the click only closed the pad";
-    EXPECT_EQ(fake.windowCalls().back(), "close Tfrmtile");
+    EXPECT_FALSE(form.frmtile().visible);
 }
 
 TEST_F(PlayTest, AllCandidatesFillsCandidatesAndAClickOnAPlacedDigitGivesItBack)
@@ -174,8 +118,9 @@ TEST_F(PlayTest, AllCandidatesFillsCandidatesAndAClickOnAPlacedDigitGivesItBack)
     EXPECT_EQ(cell(open).hxs, board().allowedHxs(open.row, open.col));
     for (const CellPos peer : peersOf(open.row, open.col)) {
         if (cell(peer).state == 3
-            && board().allowedHxs(peer.row, peer.col).find(digit) != std::string::npos)
+            && board().allowedHxs(peer.row, peer.col).find(digit) != std::string::npos) {
             EXPECT_NE(cell(peer).hxs.find(digit), std::string::npos);
+        }
     }
 }
 
@@ -192,9 +137,11 @@ TEST_F(PlayTest, CandidateClicksPlaceAndRemoveWithAutomaticUpdate)
     form.candidateClick(p.row, p.col, d, MouseButton::Left);
     EXPECT_EQ(cell(p).state, 2);
     EXPECT_EQ(cell(p).hxs, std::to_string(d));
-    for (const CellPos peer : peersOf(p.row, p.col))
-        if (cell(peer).state == 3)
+    for (const CellPos peer : peersOf(p.row, p.col)) {
+        if (cell(peer).state == 3) {
             EXPECT_EQ(cell(peer).hxs.find(static_cast<char>('0' + d)), std::string::npos);
+        }
+    }
 }
 
 TEST_F(PlayTest, LeavingComputedCandidatesIsSilentButEditedOnesAreAskedFor)

@@ -6,6 +6,7 @@
 #include "support/fake_platform.hpp"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -26,7 +27,7 @@ protected:
         installFontSubstitutions();
         form.FormCreate();
         form.applyBoardAppearance();
-        window = std::make_unique<MainWindow>(form);
+        window = std::make_unique<MainWindow>(form, fake);
         window->show();
         QApplication::setActiveWindow(window.get());
         window->activateWindow();
@@ -129,6 +130,61 @@ TEST_F(MainWindowTest, ClickingACellThroughTheWindowPlacesTheSelectedDigit)
         }
     }
     FAIL() << "no open cell takes a 5";
+}
+
+TEST_F(MainWindowTest, RightClickOnAnOpenCellOpensTheCandidatePadBesideIt)
+{
+    MersenneRandom random(3);
+    form.setRandomSource(random);
+    QTest::mouseClick(widget<QToolButton>("btCreateVeryEasy"), Qt::LeftButton);
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            if (form.board().cell(r, c).state != 3)
+                continue;
+            const PixelPos origin = TPICSD33::cellOrigin(r, c);
+            QTest::mouseClick(window->boardWidget(), Qt::RightButton, {},
+                              QPoint(origin.x + 23, origin.y + 23));
+            auto *pad = window->findChild<QDialog *>(QStringLiteral("frmtile"));
+            ASSERT_NE(pad, nullptr);
+            EXPECT_TRUE(pad->isVisible());
+            EXPECT_EQ(pad->pos(), window->frameGeometry().topLeft() + QPoint(46 * c + 20, 46 * r + 90));
+            QTest::keyClick(pad, Qt::Key_3);
+            QTest::keyClick(pad, Qt::Key_8);
+            EXPECT_EQ(form.board().cell(r, c).hxs, "38");
+            QTest::keyClick(pad, Qt::Key_Escape);
+            EXPECT_FALSE(pad->isVisible());
+            return;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, WritesScreenshotsOfAVeryEasyGameInEachMode)
+{
+    MersenneRandom random(11);
+    form.setRandomSource(random);
+    QTest::mouseClick(widget<QToolButton>("btCreateVeryEasy"), Qt::LeftButton);
+    // A few entries of the player: three correct digits.
+    int placed = 0;
+    for (int r = 1; r <= 9 && placed < 3; ++r) {
+        for (int c = 1; c <= 9 && placed < 3; ++c) {
+            if (form.board().cell(r, c).state != 3)
+                continue;
+            form.disnote11Click(form.QJ1().node(r, c).value);
+            form.cellClick(r, c, MouseButton::Left);
+            ++placed;
+        }
+    }
+    QTest::keyClick(window.get(), Qt::Key_4);
+    QDir().mkpath(QStringLiteral(KESTREL_SCREENSHOT_DIR));
+    const std::pair<const char *, const char *> modes[] = {
+            {"rb_none", "game_pencil.png"}, {"rb_all", "game_all.png"}, {"rb_one", "game_part.png"}};
+    for (const auto &[radio, file] : modes) {
+        QTest::mouseClick(widget<QRadioButton>(radio), Qt::LeftButton);
+        ASSERT_TRUE(widget<QRadioButton>(radio)->isChecked()) << radio;
+        ASSERT_TRUE(window->grab().save(QStringLiteral(KESTREL_SCREENSHOT_DIR "/") + file));
+    }
+    EXPECT_EQ(form.mode(), Mode::PartCandidates);
+    EXPECT_EQ(form.selectedDigit(), 4);
 }
 
 TEST_F(MainWindowTest, WritesAScreenshotOfTheStartedWindow)

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <optional>
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -20,10 +22,19 @@ int main(int argc, char **argv)
 
     kestrel::QtPlatform platform;
     kestrel::TForm1 form(platform.platform());
+    // A fixed seed makes the puzzles drawn reproducible (for testing a session by hand).
+    std::optional<kestrel::MersenneRandom> seeded;
+    if (qEnvironmentVariableIsSet("KESTREL_SEED")) {
+        seeded.emplace(qEnvironmentVariable("KESTREL_SEED").toULongLong());
+        form.setRandomSource(*seeded);
+    }
     form.FormCreate();
     form.applyBoardAppearance();
 
-    kestrel::MainWindow window(form);
+    // The hidden developer menu (solver window, language tables) on request.
+    if (qEnvironmentVariableIsSet("KESTREL_DEVELOPER"))
+        form.showDeveloperMenu();
+    kestrel::MainWindow window(form, platform.platform().dialogs);
     platform.setDialogParent(&window);
     // Centred on the screen.
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),

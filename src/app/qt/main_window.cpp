@@ -4,6 +4,8 @@
 #include "app/qt/color_grid_widget.hpp"
 #include "board/qt/colour.hpp"
 #include "board/qt/mouse_progress_bar.hpp"
+#include "core/qt/solver_dialog.hpp"
+#include "logic/qt/candidate_pad_dialog.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -76,13 +78,17 @@ QFont designedFont(const char *family, int pixelHeight, bool bold = false)
 
 } // namespace
 
-MainWindow::MainWindow(TForm1 &form, QWidget *parent) : QMainWindow(parent), m_form(form)
+MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent), m_form(form), m_dialogs(dialogs)
 {
     initIconResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     buildMenus();
     buildClientArea();
     m_board->setEvents(this);
+    m_padDialog = new CandidatePadDialog(m_form.frmtile(), this);
+    // Every toggle of the pad writes the cell at once; closing it recounts the digits.
+    connect(m_padDialog, &CandidatePadDialog::changed, this, [this] { syncFromModel(); });
     qApp->installEventFilter(this);
     syncFromModel();
 
@@ -460,12 +466,32 @@ void MainWindow::syncFromModel()
     }
     syncClock();
 
+    syncCandidatePad();
     m_colorGrid->setSelectedIndex(m_form.colorGridForeground());
     m_board->setEnabled(m_form.board().enabled);
     m_board->refreshFromModel();
 
     if (m_form.closeRequested())
         close();
+}
+
+void MainWindow::showSolverWindow()
+{
+    if (!m_solverDialog)
+        m_solverDialog = new SolverDialog(m_form.frm_sol(), m_dialogs, this);
+    m_solverDialog->show();
+    m_solverDialog->raise();
+}
+
+void MainWindow::syncCandidatePad()
+{
+    const bool shouldShow = m_form.frmtile().visible;
+    if (shouldShow && !m_padDialog->isVisible()) {
+        const PixelPos offset = m_form.padOffset();
+        m_padDialog->move(frameGeometry().topLeft() + QPoint(offset.x, offset.y));
+    }
+    if (shouldShow != m_padDialog->isVisible())
+        m_padDialog->syncFromModel();
 }
 
 void MainWindow::syncClock()
@@ -495,6 +521,8 @@ void MainWindow::menuTriggered(const std::string &name)
             m_form.mnAboutClick();
         else if (name == "mnN11")
             m_form.mnN11Click();
+        else if (name == "mnSolverWindow")
+            showSolverWindow();
         else if (name.rfind("mnc", 0) == 0 || name.rfind("mne", 0) == 0 || name == "mnj1")
             m_form.webMenuClick(name);
         else if (name == "btCreateVeryEasy" || name == "mnVeryEasy")
@@ -509,6 +537,26 @@ void MainWindow::menuTriggered(const std::string &name)
             m_form.btCreateDiabolicalClick();
         else if (name == "btRestart")
             m_form.btRestartClick();
+        else if (name == "btfirst")
+            m_form.btfirstClick();
+        else if (name == "btback")
+            m_form.btbackClick();
+        else if (name == "btnext")
+            m_form.btnextClick();
+        else if (name == "btlast")
+            m_form.btlastClick();
+        else if (name == "btStartBranch")
+            m_form.btStartBranchClick();
+        else if (name == "btAccept")
+            m_form.btAcceptClick();
+        else if (name == "btRejectBranch")
+            m_form.btRejectBranchClick();
+        else if (name == "mnContinue")
+            m_form.mnContinueClick();
+        else if (name == "savet")
+            m_form.savetClick();
+        else if (name == "mnLoadReplay")
+            m_form.mnLoadReplayClick();
         else if (name == "ToolButton1" && m_form.rb_noneMouseDown())
             m_form.radioClick(Mode::PencilAndPaper);
         // Commands of the play, file and help rooms are attached here as they arrive.
@@ -520,7 +568,10 @@ void MainWindow::menuTriggered(const std::string &name)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
+    auto *target = qobject_cast<QWidget *>(watched);
+    // Keys meant for the main window only (not for the candidate pad or another window).
+    if (event->type() == QEvent::KeyPress && isActiveWindow() && target != nullptr
+        && target->window() == this) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
             bool swallowed = false;

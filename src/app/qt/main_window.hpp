@@ -20,13 +20,17 @@ namespace kestrel {
 
 class TForm1;
 class ColorGridWidget;
+class Dialogs;
+class SolverDialog;
+class CandidatePadDialog;
 
 class MainWindow : public QMainWindow, private BoardEvents
 {
     Q_OBJECT
 public:
-    /// Builds the window for `form`, whose FormCreate has already run.
-    explicit MainWindow(TForm1 &form, QWidget *parent = nullptr);
+    /// Builds the window for `form`, whose FormCreate has already run; `dialogs` is the
+    /// platform's, for the developer windows that report through message boxes.
+    MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     /// Re-reads every control's state from the logic and repaints the board.
@@ -52,6 +56,8 @@ private:
     void watchHover(QWidget *widget, const std::string &name);
     void runAndSync(const std::function<void()> &handler);
     void syncClock();
+    void showSolverWindow();
+    void syncCandidatePad();
 
     // BoardEvents
     void cellPressed(int row, int col, MouseButton button) override;
@@ -62,6 +68,9 @@ private:
     void candidateLeft(int row, int col, int digit) override;
 
     TForm1 &m_form;
+    Dialogs &m_dialogs;
+    SolverDialog *m_solverDialog = nullptr;
+    CandidatePadDialog *m_padDialog = nullptr;
     QWidget *m_client = nullptr;
     BoardWidget *m_board = nullptr;
     QLabel *m_status = nullptr;

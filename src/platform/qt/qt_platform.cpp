@@ -265,8 +265,10 @@ std::string QtPaths::programDirectory() const
 
 std::string QtPaths::tempDirectory() const
 {
-    if (m_tempDirectory.isValid())
-        return withoutTrailingSeparator(m_tempDirectory.path());
+    if (!m_tempDirectory)
+        m_tempDirectory = std::make_unique<QTemporaryDir>();
+    if (m_tempDirectory->isValid())
+        return withoutTrailingSeparator(m_tempDirectory->path());
     return withoutTrailingSeparator(QDir::tempPath());
 }
 

@@ -101,7 +101,8 @@ public:
 
 private:
     std::string m_dataDirectory;
-    QTemporaryDir m_tempDirectory;
+    // Made on first use, so a run that never prints leaves nothing behind.
+    mutable std::unique_ptr<QTemporaryDir> m_tempDirectory;
 };
 
 /// Text files through QFile and QSaveFile, by the rules of text_codec.hpp.

@@ -1,0 +1,168 @@
+#include "app/step_log.hpp"
+
+#include "core/board.hpp"
+#include "core/digit_strings.hpp"
+
+#include <algorithm>
+
+namespace kestrel {
+
+std::string takeSnapshot(const TPICSD33 &board)
+{
+    std::string out;
+    out.reserve(81 * 4);
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            const TPicNode &cell = board.cell(r, c);
+            out += static_cast<char>('0' + cell.state);
+            out += cell.hxs;
+            if (r != 9 || c != 9)
+                out += ',';
+        }
+    }
+    return out;
+}
+
+void applySnapshot(TPICSD33 &board, std::string_view snapshot)
+{
+    std::string_view rest = snapshot;
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            std::string_view field;
+            const auto comma = rest.find(',');
+            if (comma != std::string_view::npos) {
+                field = rest.substr(0, comma);
+                rest = trimmed(rest.substr(comma + 1));
+            } else {
+                field = trimmed(rest);
+                rest = {};
+            }
+            TPicNode &cell = board.cell(r, c);
+            // Snapshots are checked before they reach a board; an empty field leaves an open
+            // cell rather than an impossible state.
+            const bool known = !field.empty() && field[0] >= '1' && field[0] <= '3';
+            cell.state = known ? field[0] - '0' : 3;
+            cell.hxs = field.empty() ? std::string() : std::string(field.substr(1));
+        }
+    }
+}
+
+bool isValidSnapshot(std::string_view snapshot)
+{
+    int fields = 0;
+    std::string_view rest = snapshot;
+    while (true) {
+        const auto comma = rest.find(',');
+        const std::string_view field = trimmed(rest.substr(0, comma));
+        ++fields;
+        if (field.empty() || field[0] < '1' || field[0] > '3')
+            return false;
+        const std::string_view digits = field.substr(1);
+        if (!std::all_of(digits.begin(), digits.end(), [](char ch) { return ch >= '1' && ch <= '9'; }))
+            return false;
+        if (sortedDigits(digits).size() != digits.size())
+            return false; // a repeated digit
+        if (field[0] != '3' && digits.size() != 1)
+            return false;
+        if (comma == std::string_view::npos)
+            break;
+        rest = rest.substr(comma + 1);
+    }
+    return fields == 81;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+bool StepLog::record(const std::string &snapshot)
+{
+    if (m_current >= 0 && m_current <= lastIndex() && m_lines[static_cast<std::size_t>(m_current)] == snapshot)
+        return false;
+    m_lines.resize(static_cast<std::size_t>(m_current + 1));
+    m_lines.push_back(snapshot);
+    m_current = lastIndex();
+    return true;
+}
+
+void StepLog::reset(const std::string &snapshot)
+{
+    m_lines.assign(1, snapshot);
+    m_current = 0;
+}
+
+void StepLog::load(std::vector<std::string> lines)
+{
+    m_lines = std::move(lines);
+    if (m_lines.empty())
+        m_lines.emplace_back(kPlaceholder);
+    m_current = lastIndex();
+}
+
+void StepLog::moveTo(int index)
+{
+    m_current = std::clamp(index, 0, lastIndex());
+}
+
+void StepLog::removeLast()
+{
+    if (m_lines.size() > 1)
+        m_lines.pop_back();
+    m_current = std::min(m_current, lastIndex());
+}
+
+bool StepLog::canGoBack() const
+{
+    return m_current != 0 && m_lines.front() != kPlaceholder;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+std::vector<std::string> gameFileLines(const GameFile &game)
+{
+    std::vector<std::string> lines;
+    lines.reserve(game.steps.size() + 2);
+    lines.push_back(std::to_string(game.level) + " " + game.givens);
+    lines.push_back(game.solution);
+    lines.insert(lines.end(), game.steps.begin(), game.steps.end());
+    return lines;
+}
+
+GameFileReading parseGameFile(const std::vector<std::string> &lines)
+{
+    GameFileReading reading;
+    auto fail = [&reading](GameFileProblem problem, int line) {
+        reading.problem = problem;
+        reading.line = line;
+        return reading;
+    };
+    if (lines.size() < 3)
+        return fail(GameFileProblem::TooFewLines, static_cast<int>(lines.size()));
+
+    const std::string &first = lines[0];
+    if (first.size() < 2 || first[0] < '0' || first[0] > '5' || first[1] != ' ')
+        return fail(GameFileProblem::BadLevel, 1);
+    const std::string_view givens = trimmed(std::string_view(first).substr(2));
+    if (givens.size() != 81
+        || !std::all_of(givens.begin(), givens.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+        return fail(GameFileProblem::BadGivens, 1);
+
+    const std::string_view solution = trimmed(lines[1]);
+    if (!solution.empty()
+        && (solution.size() != 81
+            || !std::all_of(solution.begin(), solution.end(),
+                            [](char ch) { return ch >= '1' && ch <= '9'; })))
+        return fail(GameFileProblem::BadSolution, 2);
+
+    for (std::size_t i = 2; i < lines.size(); ++i)
+        if (!isValidSnapshot(lines[i]))
+            return fail(GameFileProblem::BadStep, static_cast<int>(i) + 1);
+
+    GameFile game;
+    game.level = first[0] - '0';
+    game.givens = std::string(givens);
+    game.solution = std::string(solution);
+    game.steps.assign(lines.begin() + 2, lines.end());
+    reading.file = std::move(game);
+    return reading;
+}
+
+} // namespace kestrel
