@@ -24,14 +24,6 @@ std::string digitButtonName(int digit)
     return "disnote" + std::to_string(digit);
 }
 
-std::string replaceFirst(std::string text, std::string_view what, std::string_view with)
-{
-    const auto pos = text.find(what);
-    if (pos != std::string::npos)
-        text.replace(pos, what.size(), with);
-    return text;
-}
-
 // Status-line colour while a hint is shown.
 constexpr Colour kStatusHintColour = 7978239; // $0079BCFF
 
@@ -316,13 +308,13 @@ void TForm1::prepareDataDirectory()
     if (!made) {
         m_dataDirectoryUsable = false;
         m_platform.dialogs.showError(
-            replaceFirst(text("msg_datadir_failed"), "%1", m_dataDirectory), m_caption);
+            replaceAll(text("msg_datadir_failed"), "%1", m_dataDirectory), m_caption);
         return;
     }
     m_dataDirectoryUsable = m_platform.files.setCurrentDirectory(m_dataDirectory);
     if (!m_dataDirectoryUsable)
         m_platform.dialogs.showError(
-            replaceFirst(text("msg_datadir_enter_failed"), "%1", m_dataDirectory), m_caption);
+            replaceAll(text("msg_datadir_enter_failed"), "%1", m_dataDirectory), m_caption);
 }
 
 void TForm1::loadLanguage(Language language)
@@ -330,6 +322,8 @@ void TForm1::loadLanguage(Language language)
     m_lst1.load(language);
     applyLanguageToMainWindow();
     m_frmtile.applyLanguage(m_lst1);
+    m_frmda.applyLanguage(m_lst1);
+    m_Frmdas.applyLanguage(m_lst1);
 }
 
 void TForm1::applyLanguageToMainWindow()

@@ -6,6 +6,7 @@
 
 #include "app/language_table.hpp"
 #include "app/settings.hpp"
+#include "app/solution_windows.hpp"
 #include "app/step_log.hpp"
 #include "board/time_label.hpp"
 #include "core/board.hpp"
@@ -200,6 +201,21 @@ public:
     /// Reject Branch: puts the remembered board back.
     void btRejectBranchClick();
 
+    // --- check and solution ------------------------------------------------------------------
+
+    /// Check Error: paints wrong values, and candidate lists that lack the solution digit,
+    /// in $000000FE; says "No error found." when there is none.
+    void btcheckClick();
+    /// Show Solution: after a confirmation, the stored solution, or the solver's answer
+    /// (no solution, one, or two different ones side by side).
+    void btsolveClick();
+    /// The help pages beside the two "?" buttons, and the help contents.
+    void bthelp1Click();
+    void bthelp2Click();
+    void mnContentClick();
+    const Tfrmda &frmda() const { return m_frmda; }
+    const TFrmdas &Frmdas() const { return m_Frmdas; }
+
     // --- colour marking -------------------------------------------------------------------------
 
     /// Marks (left) or unmarks (right) a whole cell in the colour grid's selected colour.
@@ -327,6 +343,7 @@ private:
     void loadGame(const GameFile &game);
     bool writeGameFile(const std::string &path);
     std::string lastGamePath() const;
+    void openHelpPage(std::string_view page);
     void storeMarks();
     void applyLanguageToMainWindow();
     void setDigitDown(int digit);
@@ -336,6 +353,8 @@ private:
     TPICSD33 m_board;
     TQJ m_QJ1;
     Tfrm_sol m_frm_sol;
+    Tfrmda m_frmda;
+    TFrmdas m_Frmdas;
     AppSettings m_settings;
     LanguageTable m_lst1;
     std::vector<Control> m_controls;

@@ -2,18 +2,12 @@
 // (last game, replays) and branches.
 #include "app/main_form.hpp"
 
+#include "core/digit_strings.hpp"
 #include "platform/platform.hpp"
 
 namespace kestrel {
 
 namespace {
-
-std::string replaceAll(std::string text, std::string_view what, std::string_view with)
-{
-    for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + with.size()))
-        text.replace(pos, what.size(), with);
-    return text;
-}
 
 constexpr const char *kLevelTextKeys[] = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle",
                                           "msg_ndtxt_moderate", "msg_ndtxt_tough",

@@ -54,6 +54,16 @@ std::string removeDigits(std::string_view s, std::string_view t)
     return out;
 }
 
+std::string replaceAll(std::string text, std::string_view what, std::string_view with)
+{
+    if (what.empty())
+        return text;
+    for (auto pos = text.find(what); pos != std::string::npos;
+         pos = text.find(what, pos + with.size()))
+        text.replace(pos, what.size(), with);
+    return text;
+}
+
 std::string_view trimmed(std::string_view s)
 {
     auto isBlank = [](char ch) {

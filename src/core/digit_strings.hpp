@@ -30,6 +30,10 @@ int countOf(std::string_view sub, std::string_view s);
 /// occurrence of that character deleted; characters of `t` absent from `s` are ignored.
 std::string removeDigits(std::string_view s, std::string_view t);
 
+/// `text` with every occurrence of `what` (not empty) replaced by `with`; used to fill the
+/// "%1"-style places of message texts.
+std::string replaceAll(std::string text, std::string_view what, std::string_view with);
+
 /// `s` without leading and trailing characters of code 0..32 (blanks and control characters).
 std::string_view trimmed(std::string_view s);
 

@@ -55,5 +55,12 @@ TEST(DigitStrings, TrimmedDropsBlanksAndControlCharactersAtBothEnds)
     EXPECT_EQ(trimmed("   "), "");
 }
 
+TEST(DigitStrings, ReplaceAllFillsEveryPlaceAndLeavesTextsWithoutOne)
+{
+    EXPECT_EQ(replaceAll("file %1 and %1", "%1", "a%1"), "file a%1 and a%1");
+    EXPECT_EQ(replaceAll("no place", "%1", "x"), "no place");
+    EXPECT_EQ(replaceAll("abc", "", "x"), "abc");
+}
+
 } // namespace
 } // namespace kestrel

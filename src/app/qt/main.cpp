@@ -36,6 +36,8 @@ int main(int argc, char **argv)
         form.showDeveloperMenu();
     kestrel::MainWindow window(form, platform.platform().dialogs);
     platform.setDialogParent(&window);
+    for (const auto &[name, widget] : window.secondaryWindows())
+        platform.windows().registerWindow(name, widget);
     // Centred on the screen.
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));

@@ -2,6 +2,7 @@
 
 #include "app/main_form.hpp"
 #include "app/qt/color_grid_widget.hpp"
+#include "app/qt/solution_dialogs.hpp"
 #include "board/qt/colour.hpp"
 #include "board/qt/mouse_progress_bar.hpp"
 #include "core/qt/solver_dialog.hpp"
@@ -87,6 +88,8 @@ MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
     buildClientArea();
     m_board->setEvents(this);
     m_padDialog = new CandidatePadDialog(m_form.frmtile(), this);
+    m_secondaryWindows = {{"Tfrmda", new SolutionDialog(m_form.frmda(), this)},
+                          {"TFrmdas", new MultipleSolutionsDialog(m_form.Frmdas(), this)}};
     // Every toggle of the pad writes the cell at once; closing it recounts the digits.
     connect(m_padDialog, &CandidatePadDialog::changed, this, [this] { syncFromModel(); });
     qApp->installEventFilter(this);
@@ -367,6 +370,8 @@ void MainWindow::buildSidePanel()
         help->setFocusPolicy(Qt::NoFocus);
         m_widgets[name] = help;
         watchHover(help, name);
+        const std::string helpName = name;
+        connect(help, &QToolButton::clicked, this, [this, helpName] { menuTriggered(helpName); });
     }
 
     const int barX[9] = {480, 492, 504, 516, 529, 541, 553, 565, 578};
@@ -551,6 +556,16 @@ void MainWindow::menuTriggered(const std::string &name)
             m_form.btAcceptClick();
         else if (name == "btRejectBranch")
             m_form.btRejectBranchClick();
+        else if (name == "btcheck")
+            m_form.btcheckClick();
+        else if (name == "btsolve")
+            m_form.btsolveClick();
+        else if (name == "bthelp1")
+            m_form.bthelp1Click();
+        else if (name == "bthelp2")
+            m_form.bthelp2Click();
+        else if (name == "mnContent")
+            m_form.mnContentClick();
         else if (name == "mnContinue")
             m_form.mnContinueClick();
         else if (name == "savet")

@@ -40,6 +40,8 @@ public:
     /// The widget or action of the control named `name` (for tests); null when none.
     QObject *controlObject(const std::string &name) const;
     QWidget *clientArea() const { return m_client; }
+    /// The secondary windows the logic opens by name, for the platform's window host.
+    const std::map<std::string, QWidget *> &secondaryWindows() const { return m_secondaryWindows; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -82,6 +84,7 @@ private:
     std::map<std::string, QAction *> m_actions;
     std::map<std::string, QWidget *> m_widgets;
     std::map<QObject *, std::string> m_hoverNames;
+    std::map<std::string, QWidget *> m_secondaryWindows;
 };
 
 } // namespace kestrel
