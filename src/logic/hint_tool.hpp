@@ -1,0 +1,49 @@
+#pragma once
+// The hint engine run without a window, for the command-line tool and the golden tests: a
+// puzzle is put on a board as givens in Pencil and Paper mode and the hint button is pressed
+// until the engine stops.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrel {
+
+/// How the engine stopped on a puzzle.
+enum class GradeStatus {
+    Solved, ///< every cell holds a value ("已全部解答完成!")
+    Stuck, ///< the ladder found nothing more (the forum text)
+    NoSolution, ///< an open cell lost its last candidate ("无解!")
+    InvalidInput, ///< the puzzle text is not 81 characters
+};
+
+/// Result of grading a puzzle with the hint engine.
+struct GradeResult
+{
+    GradeStatus status = GradeStatus::InvalidInput;
+    int difficultyScore = 0;
+    std::string cells; ///< 81 characters after the engine stopped: "1".."9", "." for open
+    std::array<int, 12> techniqueCount{}; ///< applications per technique slot
+};
+
+/// Name of a status for reports: "solved", "stuck", "nosolution", "invalid".
+std::string_view gradeStatusName(GradeStatus status) noexcept;
+
+/// Writes a hint text on one line: every CR LF becomes " / ".
+std::string hintTextOnOneLine(std::string_view text);
+
+/// Every hint text the engine shows for `puzzle81` (81 characters, "1".."9" givens, anything
+/// else an open cell), from the first press until the solved, stuck or no-solution text, which
+/// is the last entry; each hint is carried out before the next one is asked for. Empty for a
+/// text that is not 81 characters long.
+std::vector<std::string> hintSequence(std::string_view puzzle81);
+
+/// The first hint's text for `puzzle81` on one line; empty when the text is not 81 characters.
+std::string firstHintLine(std::string_view puzzle81);
+
+/// Presses the hint button on `puzzle81` until the engine stops and reports how it stopped,
+/// the score, the cells and the technique counters.
+GradeResult gradePuzzle(std::string_view puzzle81);
+
+} // namespace kestrel
