@@ -80,6 +80,9 @@ TForm1::TForm1(Platform &platform) : m_platform(platform)
         bar.hint = "0";
     // Closing the pad, by whatever route, recounts the digits.
     m_frmtile.onClosed = [this] { refreshProgressBars(); };
+    m_frmsolover.isPencilAndPaperMode = [this] { return mode() == Mode::PencilAndPaper; };
+    m_frmsolover.recordMove = [this] { recordStep(); };
+    m_frmsolover.lookup = [this](std::string_view key) { return text(key); };
 }
 
 void TForm1::buildControls()
@@ -323,6 +326,7 @@ void TForm1::loadLanguage(Language language)
     applyLanguageToMainWindow();
     m_frmtile.applyLanguage(m_lst1);
     m_frmda.applyLanguage(m_lst1);
+    m_frmsolover.FormCreate();
     m_Frmdas.applyLanguage(m_lst1);
 }
 

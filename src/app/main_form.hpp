@@ -15,6 +15,7 @@
 #include "core/random_source.hpp"
 #include "core/solver.hpp"
 #include "logic/candidate_pad.hpp"
+#include "logic/hint_engine.hpp"
 
 #include <array>
 #include <optional>
@@ -203,6 +204,11 @@ public:
 
     // --- check and solution ------------------------------------------------------------------
 
+    /// Show hint: the hint window with the first hint ready; when it closes, the digits are
+    /// recounted and a solved board completes the game.
+    void btShowhintClick();
+    /// The hint window's engine.
+    Tfrmsolover &frmsolover() { return m_frmsolover; }
     /// Check Error: paints wrong values, and candidate lists that lack the solution digit,
     /// in $000000FE; says "No error found." when there is none.
     void btcheckClick();
@@ -353,6 +359,7 @@ private:
     TPICSD33 m_board;
     TQJ m_QJ1;
     Tfrm_sol m_frm_sol;
+    Tfrmsolover m_frmsolover{m_board};
     Tfrmda m_frmda;
     TFrmdas m_Frmdas;
     AppSettings m_settings;

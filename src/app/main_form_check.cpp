@@ -41,6 +41,17 @@ void TForm1::btcheckClick()
         m_platform.dialogs.inform(text("msg_no_error"), m_caption);
 }
 
+void TForm1::btShowhintClick()
+{
+    // The window stands under the main window (the shell places it); its first hint is on
+    // screen before it shows.
+    m_frmsolover.openWindow();
+    m_platform.windows.showModal("Tfrmsolover");
+    refreshProgressBars();
+    if (m_board.isSolved())
+        completion(CompletedBy::HintWindow);
+}
+
 void TForm1::btsolveClick()
 {
     if (!m_platform.dialogs.confirm(text("msg_solve"), m_caption))

@@ -133,6 +133,38 @@ TEST_F(CheckTest, ShowSolutionReportsNoSolutionAndShowsTwoOfSeveral)
     EXPECT_NE(first, second);
 }
 
+TEST_F(CheckTest, ShowHintOpensTheWindowWithTheFirstHintReady)
+{
+    form.newGame(0);
+    std::string seenInWindow;
+    fake.whileModal([&](std::string_view window) {
+        EXPECT_EQ(window, "Tfrmsolover");
+        seenInWindow = form.frmsolover().memoText;
+    });
+    form.btShowhintClick();
+    EXPECT_FALSE(seenInWindow.empty()) << "the first hint is on screen when the window shows";
+    EXPECT_FALSE(form.control("WC_Label").visible);
+}
+
+TEST_F(CheckTest, DoItForMeOnTheLastCellCompletesTheGameWhenTheWindowCloses)
+{
+    form.newGame(0);
+    const CellPos last = fillAllButOne();
+    const auto stepsBefore = form.stepLog().lines().size();
+    fake.whileModal([&](std::string_view) {
+        form.frmsolover().bthintClick(); // carry out the single
+        form.frmsolover().bthintClick();
+    });
+    form.btShowhintClick();
+    EXPECT_EQ(cell(last).hxs, std::to_string(solution(last)));
+    EXPECT_EQ(cell(last).state, 2);
+    EXPECT_GT(form.stepLog().lines().size(), stepsBefore) << "the move is a step";
+    EXPECT_TRUE(form.control("WC_Label").visible);
+    EXPECT_FALSE(form.TimeLabel1().timerenabled());
+    EXPECT_FALSE(form.control("btStartBranch").enabled);
+    EXPECT_TRUE(fake.shownOfKind("inform").empty()) << "no message after the hint window";
+}
+
 TEST_F(CheckTest, HelpButtonsOpenThePagesBesideTheProgram)
 {
     form.bthelp1Click();

@@ -177,6 +177,11 @@ std::optional<Colour> FakePlatform::pickColour(Colour initial)
 void FakePlatform::showModal(std::string_view window)
 {
     m_windowCalls.push_back("showModal " + std::string(window));
+    if (m_whileModal) {
+        auto player = std::move(m_whileModal);
+        m_whileModal = nullptr;
+        player(window);
+    }
 }
 
 void FakePlatform::showModeless(std::string_view window)

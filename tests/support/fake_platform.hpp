@@ -23,6 +23,7 @@
 #include "platform/platform.hpp"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -100,6 +101,12 @@ public:
 
     // --- Windows and shell ----------------------------------------------------------------
 
+    /// Runs `player` while the next modal window is open (the player's actions inside it),
+    /// as if the window closed when `player` returns.
+    void whileModal(std::function<void(std::string_view window)> player)
+    {
+        m_whileModal = std::move(player);
+    }
     /// Window calls in order: "showModal Tfrmtile", "showModeless Tfrmda", "close Tfrmda",
     /// "place Tfrmtile 100 200".
     const std::vector<std::string> &windowCalls() const { return m_windowCalls; }
@@ -214,6 +221,7 @@ private:
     std::map<std::string, std::map<std::string, std::string>> m_settings;
     bool m_settingsReadOnly = false;
 
+    std::function<void(std::string_view)> m_whileModal;
     std::string m_dataDirectory;
     std::string m_programDirectory;
     std::string m_tempDirectory;

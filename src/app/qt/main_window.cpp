@@ -7,6 +7,7 @@
 #include "board/qt/mouse_progress_bar.hpp"
 #include "core/qt/solver_dialog.hpp"
 #include "logic/qt/candidate_pad_dialog.hpp"
+#include "logic/qt/hint_dialog.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -88,7 +89,10 @@ MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
     buildClientArea();
     m_board->setEvents(this);
     m_padDialog = new CandidatePadDialog(m_form.frmtile(), this);
-    m_secondaryWindows = {{"Tfrmda", new SolutionDialog(m_form.frmda(), this)},
+    auto *hint = new HintDialog(m_form.frmsolover(), this);
+    connect(hint, &HintDialog::boardChanged, this, [this] { m_board->refreshFromModel(); });
+    m_secondaryWindows = {{"Tfrmsolover", hint},
+                          {"Tfrmda", new SolutionDialog(m_form.frmda(), this)},
                           {"TFrmdas", new MultipleSolutionsDialog(m_form.Frmdas(), this)}};
     // Every toggle of the pad writes the cell at once; closing it recounts the digits.
     connect(m_padDialog, &CandidatePadDialog::changed, this, [this] { syncFromModel(); });
@@ -558,6 +562,8 @@ void MainWindow::menuTriggered(const std::string &name)
             m_form.btRejectBranchClick();
         else if (name == "btcheck")
             m_form.btcheckClick();
+        else if (name == "btShowhint")
+            m_form.btShowhintClick();
         else if (name == "btsolve")
             m_form.btsolveClick();
         else if (name == "bthelp1")
