@@ -19,22 +19,21 @@ namespace kestrel {
 // holds, so the grid stays free of conflicts. The reference branches on the first empty cell
 // in row-major order with ascending values, so the first solution it reaches is the smallest
 // solution in row-major, digit-by-digit order. Any sound search that finds that smallest
-// solution gives the same answer: here a most-constrained-cell search counts up to two
-// solutions, and only when there are two or more does `lowerToSmallestSolution` walk the
-// cells in row-major order asking, for each smaller digit, whether a solution exists.
+// solution gives the same answer. `GridSearch` counts up to two solutions in whatever order is
+// quickest; only when there are two or more does `lowerToSmallestSolution` walk the cells in
+// row-major order asking, for each smaller digit, whether a solution exists with it.
 //
 // When givens conflict the reference is no longer a clean rule: a unit holding a duplicate has
 // more missing digits than empty cells, yet its hidden-single step still places a digit that
 // is the only one of its kind, which can ruin a branch that had a completion. For such
 // puzzles `followReferenceOrder` replays the reference's nodes exactly (same cell, same value
-// order, the same singles pass in the same order) on the bit masks, and skips only branches
-// that provably cannot be completed (a sound relaxed search says no filling exists), which
-// cannot change which branch succeeds first.
+// order, the same singles pass in the same order) on `ConflictSearch`, and skips only branches
+// that provably cannot be completed at all, which cannot change which branch succeeds first.
+// WARNING: that replay keeps the reference's exponential worst case. Sparse grids with several
+// duplicates can take seconds; the program never gets there, since the uniqueness test
+// rejects conflicting givens before searching.
 //
-// The state keeps no candidate table: a cell's candidates are the digits absent from the
-// used-digit masks of its row, column and box. A placed value never repeats a digit of its
-// units (it was a candidate), so clearing its bit again on undo is exact even when the givens
-// hold duplicates. Undo pops an 81-entry trail; nothing is copied or allocated while
+// Both searches undo through a trail of changes; nothing is copied or allocated while
 // searching.
 // ============================================================================================
 
@@ -61,7 +60,8 @@ public:
     constexpr std::uint16_t bits() const { return m_bits; }
     constexpr bool isEmpty() const { return m_bits == 0; }
     constexpr bool isSingle() const { return m_bits != 0 && (m_bits & (m_bits - 1)) == 0; }
-    constexpr int count() const { return std::popcount(m_bits); }
+    /// Number of digits (a table lookup: std::popcount is a library call without -mpopcnt).
+    constexpr int count() const { return kCounts[m_bits]; }
     constexpr bool has(int digit) const { return (m_bits >> (digit - 1)) & 1u; }
     /// The smallest digit; the set must not be empty.
     constexpr int lowest() const { return std::countr_zero(m_bits) + 1; }
@@ -89,6 +89,13 @@ public:
     constexpr bool operator==(const DigitSet &) const = default;
 
 private:
+    static constexpr std::array<std::uint8_t, 512> kCounts = [] {
+        std::array<std::uint8_t, 512> counts{};
+        for (unsigned bits = 1; bits < 512; ++bits)
+            counts[bits] = std::uint8_t(counts[bits >> 1] + (bits & 1u));
+        return counts;
+    }();
+
     std::uint16_t m_bits = 0;
 };
 
@@ -142,16 +149,482 @@ struct Found
     Values second{};
 };
 
-/// The search state: values, used digits per unit and the undo trail.
+// Tables of the band search. A band is three rows; its mask has bit 9 * (row % 3) + col for
+// each of its 27 cells:
+//
+//      bits  0 ..  8   first row    (first box: bits 0-2, second: 3-5, third: 6-8)
+//      bits  9 .. 17   second row
+//      bits 18 .. 26   third row
+//
+// Where a box meets a row it holds three cells, a "minirow"; where it meets a column, a
+// "minicolumn". Within a band, the minirows that can hold a digit form a 3 x 3 presence
+// matrix, bit 3 * row + box; within a stack of three columns, the minicolumns form one with
+// bit 3 * band + column.
+namespace band {
+
+constexpr std::uint32_t kAll = 0x7FFFFFF;
+constexpr std::uint32_t kRow = 0x1FF; ///< first row; shift by 9 * row
+constexpr std::uint32_t kBox = 0x1C0E07; ///< first box; shift by 3 * box
+constexpr std::uint32_t kCol = 0x40201; ///< first column; shift by col
+
+struct Tables
+{
+    /// For a row's 9 bits: the boxes (3 bits) in which the row has any.
+    std::array<std::uint8_t, 512> boxesOfRow{};
+    /// For a presence matrix: the entries that lie on a pattern taking one entry from each
+    /// row and each column of the matrix. A digit goes into a band once per row and once per
+    /// box, and into a stack once per column and once per box, so its places always form
+    /// such a pattern; no other minirow (minicolumn) can hold it. 0: no pattern at all.
+    std::array<std::uint16_t, 512> pattern{};
+    /// `pattern` for minirows, as the band's cells.
+    std::array<std::uint32_t, 512> patternCells{};
+    /// For 3 columns of a stack (bits 0-2): their cells in a band.
+    std::array<std::uint32_t, 8> columnCells{};
+    /// For a cell of a band: the other cells of its row and box in the band.
+    std::array<std::uint32_t, 27> rowAndBox{};
+    /// For a cell of a band: the cells of its column in a band.
+    std::array<std::uint32_t, 27> column{};
+
+    constexpr Tables()
+    {
+        for (unsigned bits = 0; bits < 512; ++bits)
+            boxesOfRow[bits] = std::uint8_t(((bits & 7u) ? 1u : 0u) | ((bits & 070u) ? 2u : 0u)
+                                            | ((bits & 0700u) ? 4u : 0u));
+        constexpr int kPermutations[6][3]
+            = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+        for (unsigned present = 0; present < 512; ++present) {
+            unsigned kept = 0;
+            for (const auto &columnOfRow : kPermutations) {
+                unsigned entries = 0;
+                for (int row = 0; row < 3; ++row)
+                    entries |= 1u << (3 * row + columnOfRow[row]);
+                if ((present & entries) == entries)
+                    kept |= entries;
+            }
+            pattern[present] = std::uint16_t(kept);
+            for (int entry = 0; entry < 9; ++entry)
+                if (kept >> entry & 1u)
+                    patternCells[present] |= 7u << (9 * (entry / 3) + 3 * (entry % 3));
+        }
+        for (unsigned columns = 0; columns < 8; ++columns)
+            for (int col = 0; col < 3; ++col)
+                if (columns >> col & 1u)
+                    columnCells[columns] |= kCol << col;
+        for (int bit = 0; bit < 27; ++bit) {
+            const int row = bit / 9, col = bit % 9;
+            rowAndBox[bit] = ((kRow << (9 * row)) | (kBox << (3 * (col / 3)))) & ~(1u << bit);
+            column[bit] = kCol << col;
+        }
+    }
+};
+
+constexpr Tables kTables{};
+
+constexpr bool isSingle(std::uint32_t bits)
+{
+    return bits != 0 && (bits & (bits - 1)) == 0;
+}
+
+/// Number of set bits (std::popcount is a library call without -mpopcnt).
+constexpr int countBits(std::uint32_t bits)
+{
+    bits = bits - ((bits >> 1) & 0x55555555u);
+    bits = (bits & 0x33333333u) + ((bits >> 2) & 0x33333333u);
+    return static_cast<int>((((bits + (bits >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
+
+} // namespace band
+
+/// Search over a grid whose values hold no conflict, digit by digit and band by band.
+///
+/// m_masks[3 * (d - 1) + b] is the set of cells of band b where digit d may still go,
+/// including the cell where it is placed; m_masks[27 + b] the band's empty cells. Placing a digit
+/// strikes it from its row, box and column and strikes the cell from the other digits. A
+/// changed place set is re-examined: its minirows are cut to those on a band pattern, and a
+/// row left with one place fixes the digit there; then the digit's minicolumns are cut to
+/// those on a stack pattern. The patterns cover box/line interactions and hidden singles in
+/// rows, boxes and columns. A cell left with one digit is a naked single. Together these find
+/// every dead end of a full assignment: each row takes each digit exactly once, columns and
+/// boxes at most once, and every cell one digit.
+///
+/// Every change of a mask goes on the trail (index, old mask); a mask only loses bits, so a
+/// path makes at most 30 * 27 changes. Undo restores them backwards.
+class GridSearch
+{
+public:
+    /// Loads the values (which must not conflict) and places the singles they force; check
+    /// isDeadEnd() afterwards.
+    explicit GridSearch(const Values &start)
+    {
+        m_masks.fill(band::kAll);
+        bool ok = true;
+        for (int cell = 0; cell < kCells && ok; ++cell) {
+            if (start[cell] == 0)
+                continue;
+            ok = hasPlace(start[cell], cell);
+            if (ok)
+                place(start[cell], cell);
+        }
+        m_deadEnd = !(ok && propagate());
+    }
+
+    /// True when the starting values already admit no completion.
+    bool isDeadEnd() const { return m_deadEnd; }
+    /// True when no cell is empty.
+    bool isFull() const { return (m_masks[kOpen] | m_masks[kOpen + 1] | m_masks[kOpen + 2]) == 0; }
+    /// True when the cell (0..80) holds no value.
+    bool isEmpty(int cell) const { return m_masks[kOpen + cell / 27] >> (cell % 27) & 1u; }
+
+    /// The digits an empty cell can still take (for a filled cell: its digit).
+    DigitSet candidates(int cell) const
+    {
+        std::uint16_t bits = 0;
+        for (int digit = 0; digit < 9; ++digit)
+            bits |= std::uint16_t((m_masks[3 * digit + cell / 27] >> (cell % 27) & 1u) << digit);
+        return DigitSet(bits);
+    }
+
+    /// The values of a full grid.
+    Values values() const
+    {
+        Values values{};
+        for (int digit = 1; digit <= 9; ++digit) {
+            for (int b = 0; b < 3; ++b) {
+                std::uint32_t cells = m_masks[3 * (digit - 1) + b];
+                while (cells != 0) {
+                    values[27 * b + std::countr_zero(cells)] = std::uint8_t(digit);
+                    cells &= cells - 1;
+                }
+            }
+        }
+        return values;
+    }
+
+    /// The current trail position, for undoTo().
+    int mark() const { return m_trailSize; }
+
+    /// Takes back every change made after `mark`.
+    void undoTo(int mark)
+    {
+        while (m_trailSize > mark) {
+            const Change change = m_trail[--m_trailSize];
+            m_masks[change.index] = change.old;
+        }
+    }
+
+    /// Places a candidate digit in an empty cell with everything that follows. False on a
+    /// dead end, after which the caller undoes to its mark.
+    bool assign(int cell, int digit)
+    {
+        assert(isEmpty(cell) && hasPlace(digit, cell));
+        place(digit, cell);
+        return propagate();
+    }
+
+    /// Counts completions of the current state into `found` (stops at found.limit). Leaves
+    /// the state as it was.
+    ///
+    /// Searches restart with a doubled node budget and another branching order while the
+    /// budget runs out first. The time a search needs varies wildly with the order (a few
+    /// puzzles hide their solutions behind a region that one order explores for a long time
+    /// and another skips), and restarts bound the damage. Solutions found by an abandoned run
+    /// are kept; the first run that ends within its budget has seen the whole tree, so the
+    /// count is exact.
+    void count(Found &found)
+    {
+        for (m_run = 0;; ++m_run) {
+            m_budget = std::int64_t{256} << std::min(m_run, 40);
+            m_exhausted = false;
+            countRun(found);
+            if (!m_exhausted || found.count >= found.limit)
+                return;
+        }
+    }
+
+    /// True when the current state has a completion; copies it to `solution` when given.
+    bool hasCompletion(Values *solution = nullptr)
+    {
+        Found found;
+        found.limit = 1;
+        count(found);
+        if (found.count > 0 && solution)
+            *solution = found.first;
+        return found.count > 0;
+    }
+
+private:
+    static constexpr int kOpen = 27; ///< m_masks[27..29]: empty cells of each band
+
+    void countRun(Found &found)
+    {
+        if (isFull()) {
+            const Values solution = values();
+            // A restarted run meets the solutions of the runs before it again.
+            if (found.count == 1 && solution == found.first)
+                return;
+            (found.count == 0 ? found.first : found.second) = solution;
+            ++found.count;
+            return;
+        }
+        if (--m_budget < 0) {
+            m_exhausted = true;
+            return;
+        }
+        const int cell = branchCell();
+        DigitSet options = candidates(cell);
+        while (!options.isEmpty() && found.count < found.limit && !m_exhausted) {
+            const int before = mark();
+            if (assign(cell, options.takeLowest()))
+                countRun(found);
+            undoTo(before);
+        }
+    }
+
+    struct Change
+    {
+        std::uint32_t old = 0;
+        std::uint8_t index = 0;
+    };
+
+    bool hasPlace(int digit, int cell) const
+    {
+        return m_masks[3 * (digit - 1) + cell / 27] >> (cell % 27) & 1u;
+    }
+
+    /// Lowers m_masks[index] to `bits` (a subset), on the trail; a changed place set is
+    /// queued for re-examination.
+    void narrow(int index, std::uint32_t bits)
+    {
+        if (bits == m_masks[index])
+            return;
+        m_trail[m_trailSize++] = Change{m_masks[index], std::uint8_t(index)};
+        m_masks[index] = bits;
+        if (index < kOpen) {
+            m_dirty |= 1u << index;
+            m_dirtyDigits |= 1u << (index / 3);
+            m_dirtyBands |= 1u << (index % 3);
+        }
+    }
+
+    void place(int digit, int cell) { place(digit, cell / 27, cell % 27); }
+
+    /// Puts `digit` into cell `bit` of band `b`.
+    void place(int digit, int b, int bit)
+    {
+        const std::uint32_t self = 1u << bit;
+        const int first = 3 * (digit - 1);
+        narrow(first + b, m_masks[first + b] & ~band::kTables.rowAndBox[bit]);
+        for (int other = 0; other < 3; ++other)
+            if (other != b)
+                narrow(first + other, m_masks[first + other] & ~band::kTables.column[bit]);
+        for (int index = b; index < kOpen; index += 3)
+            if (index != first + b)
+                narrow(index, m_masks[index] & ~self);
+        narrow(kOpen + b, m_masks[kOpen + b] & ~self);
+    }
+
+    /// Re-examines one digit's place set in one band; false on a dead end.
+    bool examine(int index)
+    {
+        const std::uint32_t places = m_masks[index];
+        const auto &t = band::kTables;
+        const unsigned present = t.boxesOfRow[places & band::kRow]
+            | t.boxesOfRow[(places >> 9) & band::kRow] << 3 | t.boxesOfRow[places >> 18] << 6;
+        const std::uint32_t kept = places & t.patternCells[present];
+        if (kept == 0)
+            return false;
+        narrow(index, kept);
+        std::uint32_t singles = 0;
+        for (int row = 0; row < 3; ++row) {
+            const std::uint32_t inRow = kept & (band::kRow << (9 * row));
+            if (band::isSingle(inRow))
+                singles |= inRow;
+        }
+        const int b = index % 3, digit = index / 3 + 1;
+        singles &= m_masks[kOpen + b];
+        while (singles != 0) {
+            const int bit = std::countr_zero(singles);
+            singles &= singles - 1;
+            // An earlier single of this loop may have struck the place; the queued
+            // re-examination of this set then finds the row empty.
+            if ((m_masks[index] & m_masks[kOpen + b]) >> bit & 1u)
+                place(digit, b, bit);
+        }
+        return true;
+    }
+
+    /// Cuts a digit's minicolumns in each stack to those on a stack pattern; false on a dead
+    /// end.
+    bool examineStacks(int digit)
+    {
+        const int first = 3 * (digit - 1);
+        std::array<std::uint32_t, 3> columns{}; // per band: the columns holding a place
+        for (int b = 0; b < 3; ++b) {
+            const std::uint32_t places = m_masks[first + b];
+            columns[b] = (places | places >> 9 | places >> 18) & band::kRow;
+        }
+        for (int stack = 0; stack < 3; ++stack) {
+            const int shift = 3 * stack;
+            const unsigned present = ((columns[0] >> shift) & 7u)
+                | ((columns[1] >> shift) & 7u) << 3 | ((columns[2] >> shift) & 7u) << 6;
+            const unsigned kept = band::kTables.pattern[present];
+            if (kept == 0)
+                return false;
+            if (kept == present)
+                continue;
+            for (int b = 0; b < 3; ++b) {
+                const unsigned dropped = (present & ~kept) >> (3 * b) & 7u;
+                if (dropped != 0)
+                    narrow(first + b,
+                           m_masks[first + b] & ~(band::kTables.columnCells[dropped] << shift));
+            }
+        }
+        return true;
+    }
+
+    /// Runs the re-examinations and naked singles until nothing changes.
+    bool propagate()
+    {
+        for (;;) {
+            while (m_dirty != 0 || m_dirtyDigits != 0) {
+                while (m_dirty != 0) {
+                    const int index = std::countr_zero(m_dirty);
+                    m_dirty &= m_dirty - 1;
+                    if (!examine(index))
+                        return fail();
+                }
+                if (m_dirtyDigits != 0) {
+                    const int digit = std::countr_zero(m_dirtyDigits) + 1;
+                    m_dirtyDigits &= m_dirtyDigits - 1;
+                    if (!examineStacks(digit))
+                        return fail();
+                }
+            }
+            // Naked singles, in the bands where a place set changed since the last look.
+            while (m_dirtyBands != 0) {
+                const int b = std::countr_zero(m_dirtyBands);
+                m_dirtyBands &= m_dirtyBands - 1;
+                const std::uint32_t open = m_masks[kOpen + b];
+                std::uint32_t once = 0, twice = 0;
+                for (int d = 0; d < 9; ++d) {
+                    const std::uint32_t places = m_masks[3 * d + b] & open;
+                    twice |= once & places;
+                    once |= places;
+                }
+                if ((open & ~once) != 0)
+                    return fail();
+                std::uint32_t singles = once & ~twice;
+                while (singles != 0) {
+                    const int bit = std::countr_zero(singles);
+                    singles &= singles - 1;
+                    if (!(m_masks[kOpen + b] >> bit & 1u))
+                        continue;
+                    int digit = 0;
+                    for (int d = 0; d < 9 && digit == 0; ++d)
+                        if (m_masks[3 * d + b] >> bit & 1u)
+                            digit = d + 1;
+                    // Another single of this batch may have taken the cell's last digit.
+                    if (digit == 0)
+                        return fail();
+                    place(digit, b, bit);
+                }
+            }
+            if ((m_dirty | m_dirtyDigits | m_dirtyBands) == 0)
+                return true;
+        }
+    }
+
+    bool fail()
+    {
+        m_dirty = 0;
+        m_dirtyDigits = 0;
+        m_dirtyBands = 0;
+        return false;
+    }
+
+    /// An empty cell with two candidates if there is one, else one with the fewest. The first
+    /// run takes the two-candidate cell that sees the most others in its band (its choice
+    /// settles the most); later runs take the first one from a starting point that moves with
+    /// the run (see count()).
+    int branchCell() const
+    {
+        std::array<std::uint32_t, 3> pairs{};
+        for (int b = 0; b < 3; ++b) {
+            const std::uint32_t open = m_masks[kOpen + b];
+            std::uint32_t once = 0, twice = 0, thrice = 0;
+            for (int d = 0; d < 9; ++d) {
+                const std::uint32_t places = m_masks[3 * d + b] & open;
+                thrice |= twice & places;
+                twice |= once & places;
+                once |= places;
+            }
+            pairs[b] = twice & ~thrice;
+        }
+        if (m_run == 0) {
+            int best = -1, bestSeen = -1;
+            for (int b = 0; b < 3; ++b) {
+                for (std::uint32_t left = pairs[b]; left != 0; left &= left - 1) {
+                    const int bit = std::countr_zero(left);
+                    const int seen = band::countBits(pairs[b] & band::kTables.rowAndBox[bit]);
+                    if (seen > bestSeen) {
+                        best = 27 * b + bit;
+                        bestSeen = seen;
+                    }
+                }
+            }
+            if (best >= 0)
+                return best;
+        } else {
+            const bool fromEnd = (m_run / 3) % 2 == 1;
+            for (int i = 0; i < 3; ++i) {
+                const int b = (i + m_run) % 3;
+                if (pairs[b] != 0)
+                    return 27 * b
+                        + (fromEnd ? 31 - std::countl_zero(pairs[b]) : std::countr_zero(pairs[b]));
+            }
+        }
+        int best = -1, bestCount = 10;
+        for (int i = 0; i < kCells; ++i) {
+            const int shifted = (i + 29 * m_run) % kCells;
+            const int cell = m_run % 2 == 0 ? shifted : kCells - 1 - shifted;
+            if (!isEmpty(cell))
+                continue;
+            const int n = candidates(cell).count();
+            if (n < bestCount) {
+                best = cell;
+                bestCount = n;
+            }
+        }
+        return best;
+    }
+
+    // m_masks[0..26]: place sets, index 3 * (digit - 1) + band; m_masks[27..29]: empty cells.
+    std::array<std::uint32_t, 30> m_masks{};
+    std::uint32_t m_dirty = 0; ///< place sets to re-examine, one bit per index
+    std::uint32_t m_dirtyDigits = 0; ///< digits whose stacks to re-examine, bit digit - 1
+    std::uint32_t m_dirtyBands = 0; ///< bands to search for naked singles
+    bool m_deadEnd = false;
+    int m_run = 0; ///< restart number of the current count
+    std::int64_t m_budget = 0; ///< nodes the current run may still visit
+    bool m_exhausted = false; ///< the current run ran out of budget
+    std::array<Change, 30 * 27> m_trail{};
+    int m_trailSize = 0;
+};
+
+/// Search over a grid whose values may conflict: values, used digits per unit, undo trail.
+///
+/// A cell's candidates are the digits absent from the used-digit masks of its row, column and
+/// box. A placed value never repeats a digit of its units (it was a candidate), so clearing
+/// its bit again on undo is exact even when the givens hold duplicates.
 ///
 /// A unit is "tight" when its values hold no duplicate; then its empty cells must take exactly
 /// its missing digits, so a missing digit with one possible cell is forced and one with none
 /// is a dead end. A unit with a duplicate only needs its empty cells to get distinct digits.
 /// Placements never change whether a unit is tight.
-class SearchState
+class ConflictSearch
 {
 public:
-    explicit SearchState(const Values &start) : m_values(start)
+    explicit ConflictSearch(const Values &start) : m_values(start)
     {
         std::array<int, kUnits> filled{};
         for (int k = 0; k < kCells; ++k) {
@@ -172,11 +645,12 @@ public:
     }
 
     const Values &values() const { return m_values; }
+    /// True when no cell is empty.
     bool isFull() const { return m_emptyCount == 0; }
     /// True when two equal values see each other.
     bool hasConflict() const { return m_hasConflict; }
 
-    /// Digits no peer holds; empty for a filled cell's purposes only when all are used.
+    /// The digits no peer of the cell holds.
     DigitSet candidates(int cell) const
     {
         const auto &units = kTables.unitsOf[cell];
@@ -210,6 +684,7 @@ public:
         m_trail[m_trailSize++] = std::uint8_t(cell);
     }
 
+    /// The current trail position, for undoTo().
     int mark() const { return m_trailSize; }
 
     /// Takes back every placement made after `mark`.
@@ -226,8 +701,9 @@ public:
     }
 
     /// Places naked and hidden singles until none is left. False on a dead end: an empty cell
-    /// without candidates, a tight unit missing a digit no cell can take, or a unit with
-    /// fewer candidate digits than empty cells. Never removes a completion.
+    /// without candidates, a tight unit missing a digit no cell can take, a unit with fewer
+    /// candidate digits than empty cells, or a digit that fits no place pattern. Never removes
+    /// a filling.
     bool propagate()
     {
         for (;;) {
@@ -283,38 +759,29 @@ public:
         }
     }
 
-    /// Counts completions of the current state into `found` (stops at found.limit). Leaves
-    /// the state as it was.
-    void count(Found &found)
+    /// True when the empty cells can be filled so that no filled-in value repeats a digit of
+    /// its row, column or box (the duplicates among the givens stay). Leaves the state as it
+    /// was.
+    bool hasFilling()
     {
         const int start = mark();
+        bool found = false;
         if (propagate()) {
             if (isFull()) {
-                (found.count == 0 ? found.first : found.second) = m_values;
-                ++found.count;
+                found = true;
             } else {
                 const int cell = mostConstrainedCell();
                 DigitSet options = candidates(cell);
-                while (!options.isEmpty() && found.count < found.limit) {
+                while (!options.isEmpty() && !found) {
                     const int before = mark();
                     place(cell, options.takeLowest());
-                    count(found);
+                    found = hasFilling();
                     undoTo(before);
                 }
             }
         }
         undoTo(start);
-    }
-
-    /// True when the current state has a completion; copies it to `solution` when given.
-    bool hasCompletion(Values *solution = nullptr)
-    {
-        Found found;
-        found.limit = 1;
-        count(found);
-        if (found.count > 0 && solution)
-            *solution = found.first;
-        return found.count > 0;
+        return found;
     }
 
     /// The reference's singles pass (`SolveSudoku` without stopAtFirst), exactly: cells in
@@ -502,37 +969,37 @@ private:
     int m_trailSize = 0;
 };
 
-/// Replaces `best`, a completion of the conflict-free `state`, by the smallest completion in
-/// row-major, digit-by-digit order. Walks the empty cells in row-major order; a digit below the
-/// known completion's digit is tried only as far as a completion exists with it, and each
-/// completion found becomes the new `best`. Leaves `state` full (equal to `best`).
-void lowerToSmallestSolution(SearchState &state, Values &best)
+/// Replaces `best`, a completion of `search`, by the smallest completion in row-major,
+/// digit-by-digit order. Walks the empty cells in row-major order; a digit below the known
+/// completion's digit is kept only when a completion exists with it, and each completion found
+/// becomes the new `best`. Leaves `search` full (equal to `best`).
+void lowerToSmallestSolution(GridSearch &search, Values &best)
 {
     Values trial{};
     for (int cell = 0; cell < kCells; ++cell) {
-        if (state.values()[cell] != 0)
+        if (!search.isEmpty(cell))
             continue;
-        DigitSet lower = state.candidates(cell) & DigitSet::below(best[cell]);
+        DigitSet lower = search.candidates(cell) & DigitSet::below(best[cell]);
         while (!lower.isEmpty()) {
-            const int before = state.mark();
-            state.place(cell, lower.takeLowest());
-            const bool found = state.hasCompletion(&trial);
-            state.undoTo(before);
+            const int before = search.mark();
+            const bool found
+                = search.assign(cell, lower.takeLowest()) && search.hasCompletion(&trial);
+            search.undoTo(before);
             if (found) {
                 best = trial;
                 break;
             }
         }
-        state.place(cell, best[cell]);
-        [[maybe_unused]] const bool consistent = state.propagate();
+        [[maybe_unused]] const bool consistent = search.assign(cell, best[cell]);
         assert(consistent);
     }
 }
 
 /// `SolveBruteForce` on the bit masks: same cell, same value order, same singles pass, so the
 /// same first success. A branch is dropped early only when no filling of it exists at all, in
-/// which case the reference would fail it too. On failure the state is as before.
-bool followReferenceOrder(SearchState &state)
+/// which case the reference, which only ever fills cells with candidates, fails it too. On
+/// failure the state is as before.
+bool followReferenceOrder(ConflictSearch &state)
 {
     const int cell = state.firstEmpty();
     if (cell < 0)
@@ -544,7 +1011,7 @@ bool followReferenceOrder(SearchState &state)
         state.placeSinglesInReferenceOrder();
         if (state.isFull())
             return true;
-        if (state.hasCompletion() && followReferenceOrder(state))
+        if (state.hasFilling() && followReferenceOrder(state))
             return true;
         state.undoTo(before);
     }
@@ -576,43 +1043,42 @@ int uniqueCode(UniqueResult result) noexcept
 SolveOutcome solvePuzzle(std::string_view puzzle)
 {
     const Values start = parseValues(puzzle);
-    SearchState state(start);
+    ConflictSearch state(start);
     if (state.isFull())
         return {SolveResult::NoEmptyCell, digitsOf(start)};
     if (state.hasConflict()) {
-        if (state.hasCompletion() && followReferenceOrder(state))
+        if (state.hasFilling() && followReferenceOrder(state))
             return {SolveResult::Solved, digitsOf(state.values())};
         return {SolveResult::NoSolution, digitsOf(start)};
     }
+    GridSearch search(start);
     Found found;
-    state.count(found);
+    if (!search.isDeadEnd())
+        search.count(found);
     if (found.count == 0)
         return {SolveResult::NoSolution, digitsOf(start)};
-    if (found.count > 1) {
-        [[maybe_unused]] const bool consistent = state.propagate();
-        assert(consistent);
-        lowerToSmallestSolution(state, found.first);
-    }
+    if (found.count > 1)
+        lowerToSmallestSolution(search, found.first);
     return {SolveResult::Solved, digitsOf(found.first)};
 }
 
 UniqueOutcome countSolutions(std::string_view puzzle)
 {
-    SearchState state(parseValues(puzzle));
-    if (state.hasConflict())
+    const Values start = parseValues(puzzle);
+    if (ConflictSearch(start).hasConflict())
         return {UniqueResult::BreaksRules, {}, {}};
-    if (state.isFull())
+    if (std::find(start.begin(), start.end(), 0) == start.end())
         return {UniqueResult::NoEmptyCell, {}, {}};
+    GridSearch search(start);
     Found found;
-    state.count(found);
+    if (!search.isDeadEnd())
+        search.count(found);
     if (found.count == 0)
         return {UniqueResult::NoSolution, {}, {}};
     if (found.count == 1)
         return {UniqueResult::Unique, digitsOf(found.first), {}};
     Values smallest = found.first;
-    [[maybe_unused]] const bool consistent = state.propagate();
-    assert(consistent);
-    lowerToSmallestSolution(state, smallest);
+    lowerToSmallestSolution(search, smallest);
     const Values &other = smallest == found.first ? found.second : found.first;
     return {UniqueResult::Several, digitsOf(smallest), digitsOf(other)};
 }
@@ -852,15 +1318,15 @@ void Tfrm_sol::Button1Click()
     // the starting values after a failed search), so the table mirrors it for "show da".
     loadTable(outcome.values);
     FindPossibilities();
-    switch (solveCode(outcome.result)) {
-    case 0:
+    switch (outcome.result) {
+    case SolveResult::Solved:
         m_lastMessage = "OK";
         break;
-    case 1:
-        m_lastMessage = "No solution (or no empty cell)";
+    case SolveResult::NoEmptyCell:
+        m_lastMessage = "No empty cell: nothing to solve";
         break;
-    default:
-        m_lastMessage = "The search failed";
+    case SolveResult::NoSolution:
+        m_lastMessage = "No solution";
         break;
     }
     writeValuesToBoard(outcome.values);

@@ -7,9 +7,10 @@
 //   on the 25 x 25 `solveTable`, recomputes every cell after each placement and copies the
 //   table per guess. It is kept as written because it defines the answer: the first solution
 //   in row-major cell order with values tried from low to high. The tests use it as the oracle.
-// - `solvePuzzle` and `countSolutions` are what the program runs: 9-bit candidate sets, unit
-//   tables, an undo trail and a most-constrained-cell search, well under a millisecond on any
-//   puzzle. See solver.cpp for why their answer is the same grid.
+// - `solvePuzzle` and `countSolutions` are what the program runs: bit masks of the places of
+//   each digit, precomputed unit tables, an undo trail and a most-constrained-cell search;
+//   well under a millisecond on any puzzle whose givens do not conflict. See solver.cpp for
+//   why their answer is the same grid.
 //
 // The numeric codes of the callers (0 solved / unique, 1 no solution, 2 several) appear only
 // at the edges, through solveCode() and uniqueCode().

@@ -1,0 +1,26 @@
+# Runs kestrel-tool on a puzzle file and compares its standard output and exit status with the
+# expected ones.
+#
+#   cmake -DTOOL=<kestrel-tool> -DCOMMAND=<solve|unique> -DINPUT=<file>
+#         [-DFROM_STDIN=ON] [-DEXPECTED=<file>] -DEXPECTED_STATUS=<n> -P check_tool_output.cmake
+#
+# Without EXPECTED the standard output must be empty.
+if(FROM_STDIN)
+    execute_process(COMMAND ${TOOL} ${COMMAND} INPUT_FILE ${INPUT}
+                    OUTPUT_VARIABLE output RESULT_VARIABLE status)
+else()
+    execute_process(COMMAND ${TOOL} ${COMMAND} ${INPUT}
+                    OUTPUT_VARIABLE output RESULT_VARIABLE status)
+endif()
+set(expected "")
+if(EXPECTED)
+    file(READ ${EXPECTED} expected)
+endif()
+if(NOT output STREQUAL expected)
+    message(FATAL_ERROR "kestrel-tool ${COMMAND} ${INPUT}: output differs\n"
+                        "--- expected\n${expected}--- got\n${output}")
+endif()
+if(NOT status STREQUAL EXPECTED_STATUS)
+    message(FATAL_ERROR "kestrel-tool ${COMMAND} ${INPUT}: exit status ${status}, "
+                        "expected ${EXPECTED_STATUS}")
+endif()
