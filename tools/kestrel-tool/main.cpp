@@ -1,6 +1,7 @@
 // kestrel-tool: the command-line front of the Sudoku Kestrel model.
 #include "core/digit_strings.hpp"
 #include "core/solver.hpp"
+#include "logic/hint_tool.hpp"
 
 #include <fstream>
 #include <iostream>
@@ -20,6 +21,15 @@ constexpr std::string_view kUsage
       "  unique [FILE]  count the solutions of each puzzle; prints '0 <solution>' for exactly\n"
       "                 one, '2 <first> <second>' for several, '1' for none, for equal digits\n"
       "                 that see each other, or for a puzzle without an empty cell\n"
+      "  hint [FILE]    the hint engine's first hint for each puzzle, on one line (its line\n"
+      "                 breaks written as ' / ')\n"
+      "  grade [FILE]   put each puzzle on a Pencil and Paper board of givens and press the\n"
+      "                 hint button until the engine stops; prints '<status> <score> <grid>\n"
+      "                 <c0,...,c11>': status solved, stuck or nosolution, the difficulty\n"
+      "                 score, the 81 cells after the engine stopped ('.' = open) and the\n"
+      "                 twelve technique counters (hidden single, naked single, box/line,\n"
+      "                 naked subset, hidden subset, three unique rectangles, mixed chain,\n"
+      "                 one-digit chain, two-candidate chain, stuck)\n"
       "  version        print the program version\n"
       "  --help         print this text\n"
       "\n"
@@ -32,7 +42,18 @@ constexpr std::string_view kUsage
 enum class PuzzleCommand {
     Solve,
     Unique,
+    Hint,
+    Grade,
 };
+
+void writeGrade(std::ostream &out, const kestrel::GradeResult &grade)
+{
+    out << kestrel::gradeStatusName(grade.status) << ' ' << grade.difficultyScore << ' '
+        << grade.cells << ' ';
+    for (std::size_t slot = 0; slot < grade.techniqueCount.size(); ++slot)
+        out << (slot ? "," : "") << grade.techniqueCount[slot];
+    out << '\n';
+}
 
 bool isContinuationByte(char c)
 {
@@ -64,6 +85,10 @@ int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
             out << "error line " << lineNumber << ": expected 81 cells, got " << puzzle.size()
                 << '\n';
             status = 1;
+        } else if (command == PuzzleCommand::Hint) {
+            out << kestrel::firstHintLine(puzzle) << '\n';
+        } else if (command == PuzzleCommand::Grade) {
+            writeGrade(out, kestrel::gradePuzzle(puzzle));
         } else if (command == PuzzleCommand::Solve) {
             const kestrel::SolveOutcome outcome = kestrel::solvePuzzle(puzzle);
             out << kestrel::solveCode(outcome.result) << ' ' << outcome.values << '\n';
@@ -120,6 +145,10 @@ int main(int argc, char **argv)
         return runPuzzleCommand(PuzzleCommand::Solve, argc, argv);
     if (command == "unique")
         return runPuzzleCommand(PuzzleCommand::Unique, argc, argv);
+    if (command == "hint")
+        return runPuzzleCommand(PuzzleCommand::Hint, argc, argv);
+    if (command == "grade")
+        return runPuzzleCommand(PuzzleCommand::Grade, argc, argv);
     std::cerr << "kestrel-tool: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }

@@ -1,0 +1,88 @@
+// Speed of the hint engine: every single hint and whole grades over the file of hard puzzles,
+// with the slowest single hint reported as a counter.
+#include "core/board.hpp"
+#include "logic/hint_engine.hpp"
+#include "logic/hint_tool.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> hardPuzzles()
+{
+    std::vector<std::string> puzzles;
+    std::ifstream in(KESTREL_BENCH_DATA_DIR "/hard.txt");
+    for (std::string line; std::getline(in, line);)
+        if (line.size() >= 81 && line[0] != '#')
+            puzzles.push_back(line.substr(0, 81));
+    return puzzles;
+}
+
+void loadGivens(kestrel::TPICSD33 &board, const std::string &puzzle)
+{
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            const char ch = puzzle[static_cast<std::size_t>((r - 1) * 9 + c - 1)];
+            const bool given = ch >= '1' && ch <= '9';
+            board.cell(r, c).state = given ? 1 : 3;
+            board.cell(r, c).hxs = given ? std::string(1, ch) : std::string();
+        }
+    }
+}
+
+// Whole grade of each hard puzzle: load, then press until the engine stops.
+void BM_GradeHard(benchmark::State &state)
+{
+    const auto puzzles = hardPuzzles();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kestrel::gradePuzzle(puzzles[i++ % puzzles.size()]));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_GradeHard)->Unit(benchmark::kMillisecond);
+
+// Each press that looks for a hint, timed alone; reports the mean and the slowest.
+void BM_EachHintHard(benchmark::State &state)
+{
+    const auto puzzles = hardPuzzles();
+    double slowest = 0;
+    double total = 0;
+    long hints = 0;
+    for (auto _ : state) {
+        for (const std::string &puzzle : puzzles) {
+            kestrel::TPICSD33 board;
+            loadGivens(board, puzzle);
+            kestrel::Tfrmsolover engine(board);
+            engine.isPencilAndPaperMode = [] { return true; };
+            engine.resetEngine();
+            for (int press = 0; press < 600; ++press) {
+                const bool carryOut = engine.hintShown() || engine.pendingPlacement();
+                const auto start = std::chrono::steady_clock::now();
+                engine.bthintClick();
+                const double seconds =
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                                .count();
+                if (!carryOut) {
+                    slowest = std::max(slowest, seconds);
+                    total += seconds;
+                    ++hints;
+                    if (!engine.hintShown() && !engine.pendingPlacement())
+                        break;
+                }
+            }
+        }
+    }
+    state.counters["hints"] = static_cast<double>(hints);
+    state.counters["mean_hint_us"] = hints ? 1e6 * total / static_cast<double>(hints) : 0;
+    state.counters["slowest_hint_ms"] = 1e3 * slowest;
+}
+BENCHMARK(BM_EachHintHard)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
