@@ -1,13 +1,26 @@
 // kestrel-tool: the command-line front of the Sudoku Kestrel model.
+#include "app/bank_builder.hpp"
+#include "app/puzzle_bank.hpp"
 #include "core/digit_strings.hpp"
+#include "core/random_source.hpp"
 #include "core/solver.hpp"
 #include "logic/hint_tool.hpp"
 
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -30,6 +43,18 @@ constexpr std::string_view kUsage
       "                 twelve technique counters (hidden single, naked single, box/line,\n"
       "                 naked subset, hidden subset, three unique rectangles, mixed chain,\n"
       "                 one-digit chain, two-candidate chain, stuck)\n"
+      "  bank --seed N --count C0,C1,C2,C3,C4 [--symmetric] --out DIR\n"
+      "                 generate puzzles from seed N until level L has C<L> of them and write\n"
+      "                 DIR/level0.txt .. DIR/level4.txt (bank lines: '1'-'9' a given, 'A'-'I'\n"
+      "                 an open cell's solution digit); progress on standard error. Puzzles are\n"
+      "                 minimal (Very Easy ones keep 32-36 givens), optionally symmetric under\n"
+      "                 a half turn; copies under row/column swaps and relabelling are skipped\n"
+      "  check-bank [DIR]\n"
+      "                 check every line of DIR/level0.txt .. level4.txt (default: the bank\n"
+      "                 built into the program): format, a valid solution grid, exactly one\n"
+      "                 solution, solved by the hint engine at its level, no copy of another\n"
+      "                 puzzle; prints per level the count, givens and mean score; exit status\n"
+      "                 1 on any failure\n"
       "  version        print the program version\n"
       "  --help         print this text\n"
       "\n"
@@ -37,7 +62,15 @@ constexpr std::string_view kUsage
       "line: 81 cells after trimming, '1'-'9' a given, any other character an empty cell.\n"
       "Blank lines and lines starting with '#' are skipped. A line of another length prints\n"
       "'error line <N>: expected 81 cells, got <M>' in its place; the rest of the input is\n"
-      "still read and the exit status is 1. A missing file gives exit status 2.\n";
+      "still read and the exit status is 1. A missing file gives exit status 2.\n"
+      "\n"
+      "Levels of the bank, by the hardest technique the hint engine needed:\n"
+      "  0 Very Easy   hidden singles only, at least 32 givens\n"
+      "  1 Gentle      hidden and naked singles only\n"
+      "  2 Moderate    box/line intersections or naked pairs, triples, quads\n"
+      "  3 Tough       hidden subsets, unique rectangles or one-digit chains\n"
+      "  4 Diabolical  chains of two-candidate cells or mixed chains\n"
+      "A puzzle the engine cannot finish has no level and is never in the bank.\n";
 
 enum class PuzzleCommand {
     Solve,
@@ -123,6 +156,303 @@ int runPuzzleCommand(PuzzleCommand command, int argc, char **argv)
     return answerPuzzles(command, file, std::cout);
 }
 
+// --- bank ---------------------------------------------------------------------------------
+
+using Clock = std::chrono::steady_clock;
+
+struct BankRequest
+{
+    std::uint64_t seed = 0;
+    std::array<int, kestrel::kBankLevels> counts{};
+    kestrel::Symmetry symmetry = kestrel::Symmetry::None;
+    std::string outDir;
+};
+
+std::optional<BankRequest> parseBankRequest(int argc, char **argv)
+{
+    BankRequest request;
+    bool hasSeed = false, hasCounts = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--symmetric") {
+            request.symmetry = kestrel::Symmetry::Rotational;
+        } else if (arg == "--seed" && hasValue) {
+            try {
+                request.seed = std::stoull(argv[++i]);
+            } catch (const std::exception &) {
+                return std::nullopt;
+            }
+            hasSeed = true;
+        } else if (arg == "--count" && hasValue) {
+            std::istringstream list(argv[++i]);
+            std::string item;
+            int level = 0;
+            while (std::getline(list, item, ',')) {
+                if (level >= kestrel::kBankLevels)
+                    return std::nullopt;
+                try {
+                    request.counts[level++] = std::stoi(item);
+                } catch (const std::exception &) {
+                    return std::nullopt;
+                }
+            }
+            if (level != kestrel::kBankLevels
+                || std::any_of(request.counts.begin(), request.counts.end(),
+                               [](int n) { return n < 0; }))
+                return std::nullopt;
+            hasCounts = true;
+        } else if (arg == "--out" && hasValue) {
+            request.outDir = argv[++i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!hasSeed || !hasCounts || request.outDir.empty())
+        return std::nullopt;
+    return request;
+}
+
+std::string durationText(double seconds)
+{
+    const long total = static_cast<long>(seconds + 0.5);
+    char text[32];
+    if (total >= 3600)
+        std::snprintf(text, sizeof text, "%ldh%02ldm", total / 3600, total / 60 % 60);
+    else if (total >= 60)
+        std::snprintf(text, sizeof text, "%ldm%02lds", total / 60, total % 60);
+    else
+        std::snprintf(text, sizeof text, "%lds", total);
+    return text;
+}
+
+/// Writes `lines` (LF after each) to `path` through a temporary file renamed over it, so an
+/// interrupted run never leaves half a list. Returns false on any failure.
+bool writeLinesWhole(const std::filesystem::path &path, const std::vector<std::string> &lines)
+{
+    std::filesystem::path temp = path;
+    temp += ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        for (const std::string &line : lines)
+            out << line << '\n';
+        out.flush();
+        if (!out)
+            return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(temp, path, error);
+    return !error;
+}
+
+/// The generator's tallies, for the progress line and the closing summary.
+struct BankTally
+{
+    std::array<std::vector<std::string>, kestrel::kBankLevels> lines;
+    std::array<long, kestrel::kBankLevels> graded{}; ///< puzzles the rule put on the level
+    std::array<long, kestrel::kBankLevels> surplus{}; ///< ... when the level was already full
+    std::array<long, kestrel::kBankLevels> copies{}; ///< ... that copied a kept puzzle
+    long unfinished = 0; ///< puzzles the engine could not finish
+    long attempts = 0;
+};
+
+void writeBankProgress(const BankTally &tally, const BankRequest &request, double seconds)
+{
+    std::string text = "\r";
+    double remaining = 0;
+    bool remainingKnown = true;
+    long rejected = tally.unfinished;
+    for (int level = 0; level < kestrel::kBankLevels; ++level) {
+        const auto have = static_cast<long>(tally.lines[level].size());
+        text += "L" + std::to_string(level) + " " + std::to_string(have) + "/"
+            + std::to_string(request.counts[level]) + "  ";
+        rejected += tally.surplus[level] + tally.copies[level];
+        const long missing = request.counts[level] - have;
+        if (missing <= 0)
+            continue;
+        if (have == 0)
+            remainingKnown = false;
+        else
+            remaining = std::max(
+                remaining, static_cast<double>(missing) * seconds / static_cast<double>(have));
+    }
+    char rate[64];
+    std::snprintf(rate, sizeof rate, "| %.1f puzzles/s ",
+                  seconds > 0 ? static_cast<double>(tally.attempts) / seconds : 0.0);
+    text += rate;
+    text += "| left " + (remainingKnown ? durationText(remaining) : std::string("?"));
+    text += " | rejected " + std::to_string(rejected) + " (unfinished "
+        + std::to_string(tally.unfinished) + ")   ";
+    std::cerr << text << std::flush;
+}
+
+int runBank(int argc, char **argv)
+{
+    const std::optional<BankRequest> request = parseBankRequest(argc, argv);
+    if (!request) {
+        std::cerr << "kestrel-tool: bank needs --seed N --count C0,C1,C2,C3,C4 --out DIR\n"
+                  << kUsage;
+        return 2;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(request->outDir, error);
+    if (error) {
+        std::cerr << "kestrel-tool: cannot create '" << request->outDir << "'\n";
+        return 2;
+    }
+
+    kestrel::MersenneRandom random(request->seed);
+    BankTally tally;
+    std::unordered_set<std::string> keys; // canonicalKey of every kept puzzle
+    auto isFull = [&](int level) {
+        return static_cast<int>(tally.lines[level].size()) >= request->counts[level];
+    };
+    const auto start = Clock::now();
+    auto lastProgress = start;
+    auto seconds = [&] {
+        return std::chrono::duration<double>(Clock::now() - start).count();
+    };
+
+    while (true) {
+        bool othersFull = true;
+        for (int level = 1; level < kestrel::kBankLevels; ++level)
+            othersFull = othersFull && isFull(level);
+        if (othersFull && isFull(0))
+            break;
+        // Minimal puzzles almost never qualify as Very Easy, so every fourth puzzle (or every
+        // one, once the other levels are full) keeps 32-36 givens while Very Easy needs more.
+        kestrel::GeneratorOptions options;
+        options.symmetry = request->symmetry;
+        if (!isFull(0) && (othersFull || tally.attempts % 4 == 0))
+            options.minGivens = random.between(kestrel::kVeryEasyMinGivens, 36);
+        const std::string line = kestrel::generateBankLine(random, options);
+        const kestrel::GradeResult grade = kestrel::gradePuzzle(kestrel::bankLinePuzzle(line));
+        const std::optional<int> level = kestrel::levelFor(grade, kestrel::givenCount(line));
+        ++tally.attempts;
+        if (!level) {
+            ++tally.unfinished;
+        } else {
+            ++tally.graded[*level];
+            if (isFull(*level))
+                ++tally.surplus[*level];
+            else if (!keys.insert(kestrel::canonicalKey(line)).second)
+                ++tally.copies[*level];
+            else
+                tally.lines[*level].push_back(line);
+        }
+        if (Clock::now() - lastProgress > std::chrono::milliseconds(500)) {
+            lastProgress = Clock::now();
+            writeBankProgress(tally, *request, seconds());
+        }
+    }
+    const double elapsed = seconds();
+    writeBankProgress(tally, *request, elapsed);
+    std::cerr << '\n';
+
+    int status = 0;
+    for (int level = 0; level < kestrel::kBankLevels; ++level) {
+        const auto path
+            = std::filesystem::path(request->outDir) / ("level" + std::to_string(level) + ".txt");
+        if (!writeLinesWhole(path, tally.lines[level])) {
+            std::cerr << "kestrel-tool: cannot write '" << path.string() << "'\n";
+            status = 1;
+        }
+    }
+    char summary[160];
+    std::snprintf(summary, sizeof summary,
+                  "%ld puzzles generated in %s (%.1f/s); %ld (%.1f%%) "
+                  "not finished by the hint engine\n",
+                  tally.attempts, durationText(elapsed).c_str(),
+                  static_cast<double>(tally.attempts) / std::max(elapsed, 1e-9), tally.unfinished,
+                  100.0 * static_cast<double>(tally.unfinished)
+                      / static_cast<double>(std::max(tally.attempts, 1L)));
+    std::cerr << summary;
+    for (int level = 0; level < kestrel::kBankLevels; ++level) {
+        std::snprintf(summary, sizeof summary,
+                      "level %d: kept %zu, graded %ld (%.1f%% of all), surplus %ld, copies %ld\n",
+                      level, tally.lines[level].size(), tally.graded[level],
+                      100.0 * static_cast<double>(tally.graded[level])
+                          / static_cast<double>(std::max(tally.attempts, 1L)),
+                      tally.surplus[level], tally.copies[level]);
+        std::cerr << summary;
+    }
+    return status;
+}
+
+// --- check-bank ---------------------------------------------------------------------------
+
+int checkBank(const kestrel::PuzzleBank &bank, std::ostream &out)
+{
+    long failures = 0;
+    std::unordered_map<std::string, std::pair<int, std::size_t>> keys;
+    for (int level = 0; level < kestrel::kBankLevels; ++level) {
+        const auto &lines = bank.lines(level);
+        int minGivens = 81, maxGivens = 0;
+        double givensSum = 0, scoreSum = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            kestrel::GradeResult grade;
+            const std::optional<std::string> problem
+                = kestrel::checkBankLine(lines[i], level, &grade);
+            if (problem) {
+                out << "level " << level << " puzzle " << i + 1 << ": " << *problem << '\n';
+                ++failures;
+            }
+            const auto [found, inserted]
+                = keys.emplace(kestrel::canonicalKey(lines[i]), std::make_pair(level, i));
+            if (!inserted) {
+                out << "level " << level << " puzzle " << i + 1 << ": a copy of level "
+                    << found->second.first << " puzzle " << found->second.second + 1 << '\n';
+                ++failures;
+            }
+            const int givens = kestrel::givenCount(lines[i]);
+            minGivens = std::min(minGivens, givens);
+            maxGivens = std::max(maxGivens, givens);
+            givensSum += givens;
+            scoreSum += grade.difficultyScore;
+        }
+        const double count = std::max<double>(1, static_cast<double>(lines.size()));
+        char text[160];
+        if (lines.empty())
+            std::snprintf(text, sizeof text, "level %d: 0 puzzles\n", level);
+        else
+            std::snprintf(text, sizeof text,
+                          "level %d: %zu puzzles, givens %d-%d (mean %.1f), mean score %.1f\n",
+                          level, lines.size(), minGivens, maxGivens, givensSum / count,
+                          scoreSum / count);
+        out << text;
+    }
+    if (failures)
+        out << failures << " problem" << (failures == 1 ? "" : "s") << '\n';
+    else
+        out << "ok\n";
+    return failures ? 1 : 0;
+}
+
+int runCheckBank(int argc, char **argv)
+{
+    if (argc > 3) {
+        std::cerr << "kestrel-tool: check-bank takes at most one folder\n" << kUsage;
+        return 2;
+    }
+    if (argc == 2)
+        return checkBank(kestrel::PuzzleBank::shipped(), std::cout);
+    std::vector<std::string> texts;
+    for (int level = 0; level < kestrel::kBankLevels; ++level) {
+        const auto path
+            = std::filesystem::path(argv[2]) / ("level" + std::to_string(level) + ".txt");
+        std::ifstream file(path, std::ios::binary);
+        if (!file) {
+            std::cerr << "kestrel-tool: cannot open '" << path.string() << "'\n";
+            return 2;
+        }
+        std::ostringstream text;
+        text << file.rdbuf();
+        texts.push_back(text.str());
+    }
+    const kestrel::PuzzleBank bank(std::vector<std::string_view>(texts.begin(), texts.end()));
+    return checkBank(bank, std::cout);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -149,6 +479,10 @@ int main(int argc, char **argv)
         return runPuzzleCommand(PuzzleCommand::Hint, argc, argv);
     if (command == "grade")
         return runPuzzleCommand(PuzzleCommand::Grade, argc, argv);
+    if (command == "bank")
+        return runBank(argc, argv);
+    if (command == "check-bank")
+        return runCheckBank(argc, argv);
     std::cerr << "kestrel-tool: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }
