@@ -128,7 +128,7 @@ TEST_F(PlayTest, CandidateClicksPlaceAndRemoveWithAutomaticUpdate)
 {
     form.newGame(1);
     clickMode(Mode::AllCandidates);
-    const CellPos p = openCells().front();
+    const CellPos p = openCellWithCandidates(2);
     const int d = solution(p);
     // Right removes one candidate, left places the digit and removes it from the peers.
     const int other = cell(p).hxs[0] - '0' == d ? cell(p).hxs[1] - '0' : cell(p).hxs[0] - '0';
@@ -157,7 +157,7 @@ TEST_F(PlayTest, LeavingComputedCandidatesIsSilentButEditedOnesAreAskedFor)
 
     // Edit one candidate list, then try to leave: No keeps All Candidates and the marks.
     clickMode(Mode::AllCandidates);
-    const CellPos p = openCells().front();
+    const CellPos p = openCellWithCandidates(2);
     const int first = cell(p).hxs[0] - '0';
     form.candidateClick(p.row, p.col, first, MouseButton::Right);
     const std::string edited = cell(p).hxs;
@@ -297,8 +297,9 @@ TEST_F(PlayTest, NewGameInAllCandidatesWithEditedMarksAsksNothing)
 {
     form.newGame(0);
     clickMode(Mode::AllCandidates);
-    const CellPos p = openCells().front();
+    const CellPos p = openCellWithCandidates(2);
     form.candidateClick(p.row, p.col, cell(p).hxs[0] - '0', MouseButton::Right);
+    ASSERT_EQ(form.candidateClassification(), 3);
     form.newGame(1);
     EXPECT_TRUE(fake.shownOfKind("confirm").empty());
     EXPECT_EQ(form.mode(), Mode::PencilAndPaper);

@@ -35,6 +35,15 @@ protected:
                     cells.push_back({r, c});
         return cells;
     }
+    /// The first open cell holding at least `count` candidates.
+    CellPos openCellWithCandidates(std::size_t count)
+    {
+        for (const CellPos p : openCells())
+            if (cell(p).hxs.size() >= count)
+                return p;
+        ADD_FAILURE() << "no open cell with " << count << " candidates";
+        return openCells().front();
+    }
     /// The first given in row-major order.
     CellPos firstGiven()
     {
