@@ -60,15 +60,17 @@ void BM_EachHintHard(benchmark::State &state)
             kestrel::TPICSD33 board;
             loadGivens(board, puzzle);
             kestrel::Tfrmsolover engine(board);
-            engine.isPencilAndPaperMode = [] { return true; };
+            engine.isPencilAndPaperMode = [] {
+                return true;
+            };
             engine.resetEngine();
             for (int press = 0; press < 600; ++press) {
                 const bool carryOut = engine.hintShown() || engine.pendingPlacement();
                 const auto start = std::chrono::steady_clock::now();
                 engine.bthintClick();
-                const double seconds =
-                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-                                .count();
+                const double seconds
+                    = std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                          .count();
                 if (!carryOut) {
                     slowest = std::max(slowest, seconds);
                     total += seconds;

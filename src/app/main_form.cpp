@@ -74,15 +74,25 @@ TForm1::TForm1(Platform &platform) : m_platform(platform)
     m_TimeLabel1.setCaption("0:0:0");
     m_TimeLabel1.setTimerenabled(false);
     m_TimeLabel1.setTimeinterval(100);
-    m_TimeLabel1.OnTimer = [this] { TimeLabel1Timer(); };
+    m_TimeLabel1.OnTimer = [this] {
+        TimeLabel1Timer();
+    };
     m_TimeLabel1.setMS(0);
     for (ProgressBarState &bar : m_progressBars)
         bar.hint = "0";
     // Closing the pad, by whatever route, recounts the digits.
-    m_frmtile.onClosed = [this] { refreshProgressBars(); };
-    m_frmsolover.isPencilAndPaperMode = [this] { return mode() == Mode::PencilAndPaper; };
-    m_frmsolover.recordMove = [this] { recordStep(); };
-    m_frmsolover.lookup = [this](std::string_view key) { return text(key); };
+    m_frmtile.onClosed = [this] {
+        refreshProgressBars();
+    };
+    m_frmsolover.isPencilAndPaperMode = [this] {
+        return mode() == Mode::PencilAndPaper;
+    };
+    m_frmsolover.recordMove = [this] {
+        recordStep();
+    };
+    m_frmsolover.lookup = [this](std::string_view key) {
+        return text(key);
+    };
 }
 
 void TForm1::buildControls()
@@ -310,8 +320,8 @@ void TForm1::prepareDataDirectory()
         made = files.isDirectory(replay) || files.makeDirectory(replay);
     if (!made) {
         m_dataDirectoryUsable = false;
-        m_platform.dialogs.showError(
-            replaceAll(text("msg_datadir_failed"), "%1", m_dataDirectory), m_caption);
+        m_platform.dialogs.showError(replaceAll(text("msg_datadir_failed"), "%1", m_dataDirectory),
+                                     m_caption);
         return;
     }
     m_dataDirectoryUsable = m_platform.files.setCurrentDirectory(m_dataDirectory);
@@ -405,7 +415,6 @@ void TForm1::FormActivate()
         m_frmtile.padOpen = false;
     m_frmtile.close();
 }
-
 
 void TForm1::mnAboutClick()
 {

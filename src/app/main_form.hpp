@@ -70,9 +70,9 @@ enum class Mode { PencilAndPaper, AllCandidates, PartCandidates };
 /// One of the nine digit progress bars below the side panel.
 struct ProgressBarState
 {
-    int position = 0;         ///< how many cells show the digit (0..9)
+    int position = 0; ///< how many cells show the digit (0..9)
     Colour color = 0x00FF0000; ///< red ($000000FF) at 9, blue otherwise
-    std::string hint;         ///< the position as text
+    std::string hint; ///< the position as text
 };
 
 /// What completed the board; decides the message and the branch buttons.
@@ -382,7 +382,9 @@ private:
     bool m_closeRequested = false;
     TTimeLabel m_TimeLabel1;
     std::array<ProgressBarState, 9> m_progressBars{};
-    Tfrmtile m_frmtile{m_board, [this] { return mode() == Mode::PencilAndPaper; }};
+    Tfrmtile m_frmtile{m_board, [this] {
+                           return mode() == Mode::PencilAndPaper;
+                       }};
     PixelPos m_padOffset{};
     MersenneRandom m_clockRandom;
     RandomSource *m_random = &m_clockRandom;

@@ -62,8 +62,8 @@ void TForm1::btsolveClick()
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c)
                 puzzle += m_board.cell(r, c).state == 1 && m_board.cell(r, c).hxs.size() == 1
-                                  ? m_board.cell(r, c).hxs[0]
-                                  : '*';
+                    ? m_board.cell(r, c).hxs[0]
+                    : '*';
         const UniqueOutcome outcome = m_frm_sol.solveUnique(puzzle);
         switch (uniqueCode(outcome.result)) {
         case 0:

@@ -9,9 +9,9 @@ namespace kestrel {
 
 namespace {
 
-constexpr const char *kLevelTextKeys[] = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle",
-                                          "msg_ndtxt_moderate", "msg_ndtxt_tough",
-                                          "msg_ndtxt_diabolical", "msg_ndtxt_unkown"};
+constexpr const char *kLevelTextKeys[]
+    = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle",     "msg_ndtxt_moderate",
+       "msg_ndtxt_tough",    "msg_ndtxt_diabolical", "msg_ndtxt_unkown"};
 
 const char *problemKey(GameFileProblem problem)
 {
@@ -171,11 +171,11 @@ void TForm1::mnLoadReplayClick()
     }
     const GameFileReading reading = parseGameFile(*lines);
     if (!reading.file) {
-        const std::string why = replaceAll(text(problemKey(reading.problem)), "%3",
-                                           std::to_string(reading.line));
+        const std::string why
+            = replaceAll(text(problemKey(reading.problem)), "%3", std::to_string(reading.line));
         m_platform.dialogs.showError(
-                replaceAll(replaceAll(text("msg_gamefile_invalid"), "%1", *path), "%2", why),
-                m_caption);
+            replaceAll(replaceAll(text("msg_gamefile_invalid"), "%1", *path), "%2", why),
+            m_caption);
         return;
     }
     m_TimeLabel1.setTimerenabled(false);

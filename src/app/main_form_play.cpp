@@ -12,9 +12,9 @@ namespace kestrel {
 
 namespace {
 
-constexpr const char *kLevelTextKeys[] = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle",
-                                          "msg_ndtxt_moderate", "msg_ndtxt_tough",
-                                          "msg_ndtxt_diabolical"};
+constexpr const char *kLevelTextKeys[]
+    = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle", "msg_ndtxt_moderate", "msg_ndtxt_tough",
+       "msg_ndtxt_diabolical"};
 
 constexpr Colour kBarFull = 0x000000FF; // red
 constexpr Colour kBarPartial = 0x00FF0000; // blue
@@ -127,7 +127,8 @@ void TForm1::fillCandidates()
 {
     control("cbautoupdate").enabled = true;
     bool anyEmpty = false;
-    forEachCell(m_board, [&](TPicNode &cell, int, int) { anyEmpty = anyEmpty || cell.hxs.empty(); });
+    forEachCell(m_board,
+                [&](TPicNode &cell, int, int) { anyEmpty = anyEmpty || cell.hxs.empty(); });
     if (anyEmpty) {
         forEachCell(m_board, [&](TPicNode &cell, int r, int c) {
             if (cell.state == 3)
@@ -306,7 +307,8 @@ void TForm1::cellClick(int row, int col, MouseButton button)
     } else if (button == MouseButton::Right && cell.state != 1) {
         if (cell.state == 3) {
             openCandidatePad(row, col);
-        } else if (cell.state == 2 && mode() == Mode::PencilAndPaper && !trimmed(cell.hxs).empty()) {
+        } else if (cell.state == 2 && mode() == Mode::PencilAndPaper
+                   && !trimmed(cell.hxs).empty()) {
             cell.state = 3;
             cell.hxs.clear();
         }
@@ -453,8 +455,8 @@ void TForm1::markCell(int row, int col, MouseButton button)
 {
     TPicNode &cell = m_board.cell(row, col);
     const Colour colour = button == MouseButton::Left
-                                  ? colorGridColours()[static_cast<std::size_t>(m_colorGridForeground)]
-                                  : defaultCellColour(row, col);
+        ? colorGridColours()[static_cast<std::size_t>(m_colorGridForeground)]
+        : defaultCellColour(row, col);
     cell.color = colour;
     cell.setcolor(colour);
     storeMarks();
@@ -463,17 +465,16 @@ void TForm1::markCell(int row, int col, MouseButton button)
 void TForm1::markCandidate(int row, int col, int digit, MouseButton button)
 {
     TPicNode &cell = m_board.cell(row, col);
-    cell.hxsPanels[static_cast<std::size_t>(digit)].color =
-            button == MouseButton::Left
-                    ? colorGridColours()[static_cast<std::size_t>(m_colorGridForeground)]
-                    : cell.color;
+    cell.hxsPanels[static_cast<std::size_t>(digit)].color = button == MouseButton::Left
+        ? colorGridColours()[static_cast<std::size_t>(m_colorGridForeground)]
+        : cell.color;
     storeMarks();
 }
 
 void TForm1::storeMarks()
 {
-    const Colour standard[] = {m_board.errorcolor, m_board.highcolor, m_board.UNFoucsColor1,
-                               m_board.UNFoucsColor2};
+    const Colour standard[]
+        = {m_board.errorcolor, m_board.highcolor, m_board.UNFoucsColor1, m_board.UNFoucsColor2};
     auto markOf = [&](Colour colour) {
         for (const Colour s : standard)
             if (colour == s)
@@ -484,8 +485,8 @@ void TForm1::storeMarks()
         auto &marks = m_colourMarks[cellIndex(r, c)];
         marks[0] = markOf(cell.color);
         for (int d = 1; d <= 9; ++d)
-            marks[static_cast<std::size_t>(d)] =
-                    markOf(cell.hxsPanels[static_cast<std::size_t>(d)].color);
+            marks[static_cast<std::size_t>(d)]
+                = markOf(cell.hxsPanels[static_cast<std::size_t>(d)].color);
     });
 }
 

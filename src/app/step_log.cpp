@@ -58,7 +58,8 @@ bool isValidSnapshot(std::string_view snapshot)
         if (field.empty() || field[0] < '1' || field[0] > '3')
             return false;
         const std::string_view digits = field.substr(1);
-        if (!std::all_of(digits.begin(), digits.end(), [](char ch) { return ch >= '1' && ch <= '9'; }))
+        if (!std::all_of(digits.begin(), digits.end(),
+                         [](char ch) { return ch >= '1' && ch <= '9'; }))
             return false;
         if (sortedDigits(digits).size() != digits.size())
             return false; // a repeated digit
@@ -75,7 +76,8 @@ bool isValidSnapshot(std::string_view snapshot)
 
 bool StepLog::record(const std::string &snapshot)
 {
-    if (m_current >= 0 && m_current <= lastIndex() && m_lines[static_cast<std::size_t>(m_current)] == snapshot)
+    if (m_current >= 0 && m_current <= lastIndex()
+        && m_lines[static_cast<std::size_t>(m_current)] == snapshot)
         return false;
     m_lines.resize(static_cast<std::size_t>(m_current + 1));
     m_lines.push_back(snapshot);
@@ -141,15 +143,16 @@ GameFileReading parseGameFile(const std::vector<std::string> &lines)
     if (first.size() < 2 || first[0] < '0' || first[0] > '5' || first[1] != ' ')
         return fail(GameFileProblem::BadLevel, 1);
     const std::string_view givens = trimmed(std::string_view(first).substr(2));
-    if (givens.size() != 81
-        || !std::all_of(givens.begin(), givens.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+    if (givens.size() != 81 || !std::all_of(givens.begin(), givens.end(), [](char ch) {
+            return ch >= '0' && ch <= '9';
+        }))
         return fail(GameFileProblem::BadGivens, 1);
 
     const std::string_view solution = trimmed(lines[1]);
     if (!solution.empty()
-        && (solution.size() != 81
-            || !std::all_of(solution.begin(), solution.end(),
-                            [](char ch) { return ch >= '1' && ch <= '9'; })))
+        && (solution.size() != 81 || !std::all_of(solution.begin(), solution.end(), [](char ch) {
+                return ch >= '1' && ch <= '9';
+            })))
         return fail(GameFileProblem::BadSolution, 2);
 
     for (std::size_t i = 2; i < lines.size(); ++i)

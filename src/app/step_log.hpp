@@ -68,7 +68,7 @@ private:
 struct GameFile
 {
     int level = 0;
-    std::string givens;   ///< 81 characters
+    std::string givens; ///< 81 characters
     std::string solution; ///< 81 digits, or empty
     std::vector<std::string> steps;
 };

@@ -13,7 +13,7 @@ std::string TTimeLabel::timeText(long long seconds)
     const long long hours = seconds / 3600;
     const long long minutes = (seconds % 3600) / 60;
     return std::to_string(hours) + ":" + std::to_string(minutes) + ":"
-           + std::to_string(seconds % 60);
+        + std::to_string(seconds % 60);
 }
 
 } // namespace kestrel

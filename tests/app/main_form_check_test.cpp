@@ -11,10 +11,10 @@ using CheckTest = PlaySession;
 constexpr Colour kRed = 0x000000FE;
 
 // A puzzle with one solution, as givens, and its solution.
-constexpr const char *kUnique =
-        "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
-constexpr const char *kUniqueSolution =
-        "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+constexpr const char *kUnique
+    = "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
+constexpr const char *kUniqueSolution
+    = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
 void loadGivensOnly(TForm1 &form, std::string_view givens)
 {
@@ -93,7 +93,7 @@ TEST_F(CheckTest, ShowSolutionUsesTheStoredSolutionAndLeavesTheGame)
     EXPECT_EQ(form.frmda().board.cell(firstGiven().row, firstGiven().col).state, 1);
     EXPECT_EQ(board().givensString(), before);
     EXPECT_EQ(static_cast<long>(openCells().size()), std::count(before.begin(), before.end(), '0'))
-            << "the main board keeps its open cells";
+        << "the main board keeps its open cells";
 }
 
 TEST_F(CheckTest, ShowSolutionSolvesAPuzzleWithoutAStoredSolution)

@@ -86,10 +86,8 @@ TEST_F(HistoryTest, ReplayFileHasTheGameFileLayoutAndLoadsBackToTheSameGame)
     const auto bytes = fake.fileBytes(path);
     ASSERT_TRUE(bytes.has_value());
     const std::string expected = "3 " + board().givensString() + "\r\n"
-                                 + form.QJ1().solutionString() + "\r\n"
-                                 + form.stepLog().lines()[0] + "\r\n"
-                                 + form.stepLog().lines()[1] + "\r\n"
-                                 + form.stepLog().lines()[2] + "\r\n";
+        + form.QJ1().solutionString() + "\r\n" + form.stepLog().lines()[0] + "\r\n"
+        + form.stepLog().lines()[1] + "\r\n" + form.stepLog().lines()[2] + "\r\n";
     EXPECT_EQ(*bytes, expected);
 
     const auto steps = form.stepLog().lines();
@@ -218,7 +216,8 @@ TEST_F(HistoryTest, RejectBranchRestoresPencilMarksExactlyAndKeepsTheBranchMoves
     form.btRejectBranchClick();
     EXPECT_EQ(takeSnapshot(board()), atStart);
     EXPECT_EQ(cell(open[4]).hxs, "27");
-    EXPECT_EQ(form.stepLog().lines().size(), stepsInBranch + 1) << "the restored board is a new step";
+    EXPECT_EQ(form.stepLog().lines().size(), stepsInBranch + 1)
+        << "the restored board is a new step";
     EXPECT_EQ(form.stepLog().lines().back(), atStart);
     EXPECT_TRUE(form.control("btStartBranch").enabled);
     EXPECT_FALSE(form.control("btAccept").enabled);

@@ -20,7 +20,7 @@ TEST(Snapshot, WritesStateAndDigitsOfEveryCellAndReadsThemBack)
     TPICSD33 board;
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
-            board.cell(r, c) .state = 3;
+            board.cell(r, c).state = 3;
     board.cell(1, 1).state = 1;
     board.cell(1, 1).hxs = "5";
     board.cell(1, 2).hxs = "124";
@@ -51,9 +51,12 @@ TEST(Snapshot, RejectsAnythingButEightyOneFittingFields)
         std::size_t at;
         const char *field;
     };
-    const Case bad[] = {{"state 4", 0, "45"},      {"given without digit", 3, "1"},
-                        {"placed with two digits", 7, "256"}, {"zero digit", 9, "30"},
-                        {"repeated candidate", 80, "3113"}, {"letter", 40, "3a"},
+    const Case bad[] = {{"state 4", 0, "45"},
+                        {"given without digit", 3, "1"},
+                        {"placed with two digits", 7, "256"},
+                        {"zero digit", 9, "30"},
+                        {"repeated candidate", 80, "3113"},
+                        {"letter", 40, "3a"},
                         {"empty field", 2, ""}};
     for (const Case &c : bad) {
         auto broken = fields;
@@ -114,12 +117,12 @@ TEST(GameFile, ReadsWhatItWritesAndNamesTheFirstProblem)
         std::string text;
         GameFileProblem problem;
     };
-    const Case bad[] = {
-            {"level 6", 0, "6 " + game.givens, GameFileProblem::BadLevel},
-            {"no blank", 0, "3" + game.givens, GameFileProblem::BadLevel},
-            {"short givens", 0, "3 " + game.givens.substr(1), GameFileProblem::BadGivens},
-            {"letter in solution", 1, std::string(80, '1') + "x", GameFileProblem::BadSolution},
-            {"placeholder step", 3, "memostep", GameFileProblem::BadStep}};
+    const Case bad[]
+        = {{"level 6", 0, "6 " + game.givens, GameFileProblem::BadLevel},
+           {"no blank", 0, "3" + game.givens, GameFileProblem::BadLevel},
+           {"short givens", 0, "3 " + game.givens.substr(1), GameFileProblem::BadGivens},
+           {"letter in solution", 1, std::string(80, '1') + "x", GameFileProblem::BadSolution},
+           {"placeholder step", 3, "memostep", GameFileProblem::BadStep}};
     for (const Case &c : bad) {
         auto broken = lines;
         broken[c.line] = c.text;

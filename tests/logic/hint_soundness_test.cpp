@@ -62,7 +62,9 @@ TEST(HintEngineSoundness, NeverPlacesAWrongDigitNorDropsTheSolutionsDigit)
             }
         }
         Tfrmsolover engine(board);
-        engine.isPencilAndPaperMode = [] { return true; };
+        engine.isPencilAndPaperMode = [] {
+            return true;
+        };
         engine.openWindow();
         for (int press = 0; press < 400 && engine.placedCount() < 81; ++press) {
             // Every open cell of the engine's grid still allows its solution digit.
@@ -72,11 +74,12 @@ TEST(HintEngineSoundness, NeverPlacesAWrongDigitNorDropsTheSolutionsDigit)
                 const int mask = engine.candMask()[static_cast<std::size_t>(e)];
                 if (mask != 0) {
                     ASSERT_TRUE(mask & (1 << (digit - 1)))
-                            << "cell " << row << col << " lost " << digit;
+                        << "cell " << row << col << " lost " << digit;
                 }
                 if (board.cell(row, col).state != 3) {
-                    ASSERT_EQ(board.cell(row, col).hxs, std::string(1, static_cast<char>('0' + digit)))
-                            << "cell " << row << col;
+                    ASSERT_EQ(board.cell(row, col).hxs,
+                              std::string(1, static_cast<char>('0' + digit)))
+                        << "cell " << row << col;
                 }
             }
             const bool carryOut = engine.hintShown() || engine.pendingPlacement();

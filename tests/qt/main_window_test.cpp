@@ -147,7 +147,8 @@ TEST_F(MainWindowTest, RightClickOnAnOpenCellOpensTheCandidatePadBesideIt)
             auto *pad = window->findChild<QDialog *>(QStringLiteral("frmtile"));
             ASSERT_NE(pad, nullptr);
             EXPECT_TRUE(pad->isVisible());
-            EXPECT_EQ(pad->pos(), window->frameGeometry().topLeft() + QPoint(46 * c + 20, 46 * r + 90));
+            EXPECT_EQ(pad->pos(),
+                      window->frameGeometry().topLeft() + QPoint(46 * c + 20, 46 * r + 90));
             QTest::keyClick(pad, Qt::Key_3);
             QTest::keyClick(pad, Qt::Key_8);
             EXPECT_EQ(form.board().cell(r, c).hxs, "38");
@@ -176,8 +177,8 @@ TEST_F(MainWindowTest, WritesScreenshotsOfAVeryEasyGameInEachMode)
     }
     QTest::keyClick(window.get(), Qt::Key_4);
     QDir().mkpath(QStringLiteral(KESTREL_SCREENSHOT_DIR));
-    const std::pair<const char *, const char *> modes[] = {
-            {"rb_none", "game_pencil.png"}, {"rb_all", "game_all.png"}, {"rb_one", "game_part.png"}};
+    const std::pair<const char *, const char *> modes[]
+        = {{"rb_none", "game_pencil.png"}, {"rb_all", "game_all.png"}, {"rb_one", "game_part.png"}};
     for (const auto &[radio, file] : modes) {
         QTest::mouseClick(widget<QRadioButton>(radio), Qt::LeftButton);
         ASSERT_TRUE(widget<QRadioButton>(radio)->isChecked()) << radio;

@@ -19,8 +19,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolButton>
 
 // The icons live in the static UI library; make sure the linker keeps them.
@@ -311,9 +311,9 @@ void MainWindow::buildSidePanel()
         radio->setFocusPolicy(Qt::NoFocus);
         m_widgets[name] = radio;
         watchHover(radio, name);
-        const Mode mode = std::string_view(name) == "rb_none"  ? Mode::PencilAndPaper
-                          : std::string_view(name) == "rb_all" ? Mode::AllCandidates
-                                                               : Mode::PartCandidates;
+        const Mode mode = std::string_view(name) == "rb_none" ? Mode::PencilAndPaper
+            : std::string_view(name) == "rb_all"              ? Mode::AllCandidates
+                                                              : Mode::PartCandidates;
         connect(radio, &QRadioButton::clicked, this,
                 [this, mode] { runAndSync([&] { m_form.radioClick(mode); }); });
     }
@@ -387,8 +387,8 @@ void MainWindow::buildSidePanel()
         m_widgets["ProgressBar" + std::to_string(d)] = bar;
         connect(bar, &Tmousepb::pressed, this, [this, d](Qt::MouseButton button) {
             if (button == Qt::LeftButton || button == Qt::RightButton) {
-                const MouseButton which =
-                        button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right;
+                const MouseButton which
+                    = button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right;
                 runAndSync([&] { m_form.ProgressBar1MouseDown(d, which); });
             }
         });

@@ -9,7 +9,8 @@
 
 namespace kestrel {
 
-Tmousepb::Tmousepb(QWidget *parent) : QWidget(parent) { }
+Tmousepb::Tmousepb(QWidget *parent) : QWidget(parent)
+{ }
 
 void Tmousepb::setMaximum(int maximum)
 {

@@ -53,8 +53,8 @@ void HintDialog::syncFromModel()
 {
     setWindowTitle(QString::fromStdString(m_engine.caption));
     // Hint texts break lines with CR LF.
-    m_memo->setText(QString::fromStdString(m_engine.memoText).replace(QStringLiteral("\r\n"),
-                                                                       QStringLiteral("\n")));
+    m_memo->setText(QString::fromStdString(m_engine.memoText)
+                        .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_hint->setText(QString::fromStdString(m_engine.bthintCaption));
     m_close->setText(QString::fromStdString(m_engine.button2Caption));
 }
