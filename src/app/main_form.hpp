@@ -349,6 +349,8 @@ private:
     void loadGame(const GameFile &game);
     bool writeGameFile(const std::string &path);
     std::string lastGamePath() const;
+    /// The level label's text of `level` (0..4, 5 unknown).
+    std::string levelText(int level) const;
     void openHelpPage(std::string_view page);
     void storeMarks();
     void applyLanguageToMainWindow();

@@ -9,10 +9,6 @@ namespace kestrel {
 
 namespace {
 
-constexpr const char *kLevelTextKeys[]
-    = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle",     "msg_ndtxt_moderate",
-       "msg_ndtxt_tough",    "msg_ndtxt_diabolical", "msg_ndtxt_unkown"};
-
 const char *problemKey(GameFileProblem problem)
 {
     switch (problem) {
@@ -212,7 +208,7 @@ void TForm1::loadGame(const GameFile &game)
     disnote11Click(1);
     m_board.nd = game.level;
     m_board.hideMultiHxs();
-    control("ndtxt").caption = text(kLevelTextKeys[game.level]);
+    control("ndtxt").caption = levelText(game.level);
     m_stepLog.removeLast();
     btlastClick();
     startClock();

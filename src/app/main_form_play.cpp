@@ -13,8 +13,8 @@ namespace kestrel {
 namespace {
 
 constexpr const char *kLevelTextKeys[]
-    = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle", "msg_ndtxt_moderate", "msg_ndtxt_tough",
-       "msg_ndtxt_diabolical"};
+    = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle",     "msg_ndtxt_moderate",
+       "msg_ndtxt_tough",    "msg_ndtxt_diabolical", "msg_ndtxt_unkown"};
 
 constexpr Colour kBarFull = 0x000000FF; // red
 constexpr Colour kBarPartial = 0x00FF0000; // blue
@@ -61,7 +61,7 @@ void TForm1::newGame(int level)
     m_QJ1.loadTemplate(PuzzleBank::shipped().draw(level, *m_random), *m_random);
     forEachCell(m_board, [](TPicNode &cell, int, int) { cell.hxsHidden = 0; });
 
-    control("ndtxt").caption = text(kLevelTextKeys[level]);
+    control("ndtxt").caption = levelText(level);
     showRecordOnBoard();
     refreshProgressBars();
     disnote11Click(1);
@@ -74,6 +74,11 @@ void TForm1::newGame(int level)
     for (int d = 1; d <= 9; ++d)
         control(digitButton(d)).groupIndex = 2;
     m_frmtile.padOpen = false;
+}
+
+std::string TForm1::levelText(int level) const
+{
+    return text(kLevelTextKeys[level >= 0 && level <= 5 ? level : 5]);
 }
 
 void TForm1::showRecordOnBoard()

@@ -4,6 +4,7 @@
 
 #include "app/puzzle_bank.hpp"
 #include "support/play_session.hpp"
+#include "support/scripted_random.hpp"
 
 #include <gtest/gtest.h>
 
@@ -320,24 +321,6 @@ TEST_F(PlayTest, MarkingModeClicksPaintInsteadOfEntering)
     form.bt_clearcolorClick();
     EXPECT_EQ(form.colourMark(p.row, p.col, 0), kNoMark);
 }
-
-// Replays a fixed list of draws.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    explicit ScriptedRandom(std::deque<int> draws) : m_draws(std::move(draws)) { }
-    int between(int lo, int) override
-    {
-        if (m_draws.empty())
-            return lo;
-        const int v = m_draws.front();
-        m_draws.pop_front();
-        return v;
-    }
-
-private:
-    std::deque<int> m_draws;
-};
 
 TEST(PuzzleBank, TheLastLineIsNeverDrawn)
 {

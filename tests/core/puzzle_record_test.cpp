@@ -1,6 +1,7 @@
 #include "core/puzzle_record.hpp"
 
 #include "core/random_source.hpp"
+#include "support/scripted_random.hpp"
 
 #include <gtest/gtest.h>
 
@@ -54,27 +55,6 @@ int givensCount(const TQJ &record)
     const std::string givens = record.givensString();
     return static_cast<int>(81 - std::count(givens.begin(), givens.end(), '0'));
 }
-
-// Replays a fixed list of draws.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    explicit ScriptedRandom(std::deque<int> draws) : m_draws(std::move(draws)) { }
-    int between(int lo, int hi) override
-    {
-        EXPECT_FALSE(m_draws.empty()) << "ran out of scripted draws";
-        if (m_draws.empty())
-            return lo;
-        const int v = m_draws.front();
-        m_draws.pop_front();
-        EXPECT_GE(v, lo);
-        EXPECT_LE(v, hi);
-        return v;
-    }
-
-private:
-    std::deque<int> m_draws;
-};
 
 TEST(PuzzleRecord, LoadTemplateReadsGivensAndSolutionLetters)
 {

@@ -230,14 +230,7 @@ void MainWindow::buildToolBars()
     watchHover(m_level, "ndtxt");
 
     // Lower toolbar: the auto-update box, then buttons 25 x 25.
-    auto *autoUpdate = new QCheckBox(lower);
-    autoUpdate->setGeometry(4, 1, 158, 24);
-    autoUpdate->setFocusPolicy(Qt::NoFocus);
-    m_widgets["cbautoupdate"] = autoUpdate;
-    watchHover(autoUpdate, "cbautoupdate");
-    connect(autoUpdate, &QCheckBox::clicked, this, [this](bool checked) {
-        runAndSync([&] { m_form.checkBoxClick("cbautoupdate", checked); });
-    });
+    addCheckBox(lower, "cbautoupdate", QRect(4, 1, 158, 24));
     x = 162 + 8;
     for (const char *name : {"btcheck", "btShowhint"}) {
         addButton(lower, name, x, 0, 25, 25);
@@ -343,14 +336,7 @@ void MainWindow::buildSidePanel()
     colours->setGeometry(480, 219, 107, 173);
     m_widgets["grpColorPanel"] = colours;
     watchHover(colours, "grpColorPanel");
-    auto *marking = new QCheckBox(colours);
-    marking->setGeometry(8, 18, 95, 17);
-    marking->setFocusPolicy(Qt::NoFocus);
-    m_widgets["chkcolor"] = marking;
-    watchHover(marking, "chkcolor");
-    connect(marking, &QCheckBox::clicked, this, [this](bool checked) {
-        runAndSync([&] { m_form.checkBoxClick("chkcolor", checked); });
-    });
+    addCheckBox(colours, "chkcolor", QRect(8, 18, 95, 17));
     m_colorGrid = new ColorGridWidget(colours);
     m_colorGrid->setGeometry(6, 36, 96, 100);
     m_colorGrid->setColours(TForm1::colorGridColours());
@@ -393,6 +379,18 @@ void MainWindow::buildSidePanel()
             }
         });
     }
+}
+
+void MainWindow::addCheckBox(QWidget *parent, const std::string &name, const QRect &geometry)
+{
+    auto *box = new QCheckBox(parent);
+    box->setGeometry(geometry);
+    box->setFocusPolicy(Qt::NoFocus);
+    m_widgets[name] = box;
+    watchHover(box, name);
+    connect(box, &QCheckBox::clicked, this, [this, name](bool checked) {
+        runAndSync([&] { m_form.checkBoxClick(name, checked); });
+    });
 }
 
 void MainWindow::watchHover(QWidget *widget, const std::string &name)

@@ -56,6 +56,7 @@ private:
     void buildBoardFrame();
     void menuTriggered(const std::string &name);
     void watchHover(QWidget *widget, const std::string &name);
+    void addCheckBox(QWidget *parent, const std::string &name, const QRect &geometry);
     void runAndSync(const std::function<void()> &handler);
     void syncClock();
     void showSolverWindow();
