@@ -30,7 +30,7 @@ void loadGivens(kestrel::TPICSD33 &board, const std::string &puzzle)
         for (int c = 1; c <= 9; ++c) {
             const char ch = puzzle[static_cast<std::size_t>((r - 1) * 9 + c - 1)];
             const bool given = ch >= '1' && ch <= '9';
-            board.cell(r, c).state = given ? 1 : 3;
+            board.cell(r, c).state = given ? kestrel::CellState::Given : kestrel::CellState::Open;
             board.cell(r, c).hxs = given ? std::string(1, ch) : std::string();
         }
     }

@@ -284,7 +284,7 @@ void TForm1::FormCreate()
         for (int c = 1; c <= 9; ++c) {
             TPicNode &cell = m_board.cell(r, c);
             cell.hxs.clear();
-            cell.state = 1;
+            cell.state = CellState::Given;
         }
     }
     for (auto &cell : m_colourMarks)
@@ -300,7 +300,7 @@ void TForm1::applyBoardAppearance()
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             TPicNode &cell = m_board.cell(r, c);
-            if (cell.state == 3)
+            if (cell.state == CellState::Open)
                 cell.setcolor(cell.color);
         }
     }
@@ -486,7 +486,7 @@ void TForm1::disnote11Click(int digit)
             for (int r = 1; r <= 9; ++r) {
                 for (int c = 1; c <= 9; ++c) {
                     TPicNode &cell = m_board.cell(r, c);
-                    if (cell.state != 1 && cell.hxs.empty())
+                    if (cell.state != CellState::Given && cell.hxs.empty())
                         cell.hxs = m_board.allowedHxs(r, c);
                 }
             }
@@ -550,21 +550,21 @@ void TForm1::hoverEnter(int row, int col, int digit)
     }
     switch (mode()) {
     case Mode::PencilAndPaper:
-        if (cell.state == 1)
+        if (cell.state == CellState::Given)
             clearStatus();
         else
             showStatus(text("msg_rb_one"));
         break;
     case Mode::AllCandidates:
-        if (cell.state == 1)
+        if (cell.state == CellState::Given)
             clearStatus();
         else
-            showStatus(text(cell.state == 2 ? "msg_tb_all" : "msg_right_pop"));
+            showStatus(text(cell.state == CellState::Placed ? "msg_tb_all" : "msg_right_pop"));
         break;
     case Mode::PartCandidates:
-        if (cell.state == 1)
+        if (cell.state == CellState::Given)
             clearStatus();
-        else if (cell.state == 3)
+        else if (cell.state == CellState::Open)
             showStatus(text("msg_right_pop"));
         break;
     }
@@ -642,7 +642,7 @@ Colour TForm1::defaultCellColour(int row, int col) const
     if (cell.isError)
         return m_board.errorcolor;
     const int selected = selectedDigit();
-    if (selected != 0 && cell.state != 3
+    if (selected != 0 && cell.state != CellState::Open
         && cell.hxs == std::string(1, static_cast<char>('0' + selected)))
         return m_board.highcolor;
     return m_board.boxColour(row, col);
@@ -657,7 +657,7 @@ void TForm1::highlightSelectedDigit()
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             TPicNode &cell = m_board.cell(r, c);
-            if (cell.state != 3 && !cell.isError && cell.hxs == digit)
+            if (cell.state != CellState::Open && !cell.isError && cell.hxs == digit)
                 cell.color = m_board.highcolor;
         }
     }

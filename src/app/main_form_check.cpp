@@ -30,7 +30,7 @@ void TForm1::btcheckClick()
                     cell.color = kCheckErrorColour;
                     found = true;
                 }
-            } else if (!pencil && cell.state == 3 && cell.hxs.find(digit) == std::string::npos) {
+            } else if (!pencil && cell.state == CellState::Open && cell.hxs.find(digit) == std::string::npos) {
                 cell.color = kCheckErrorColour;
                 cell.setcolor(kCheckErrorColour);
                 found = true;
@@ -61,7 +61,7 @@ void TForm1::btsolveClick()
         std::string puzzle;
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c)
-                puzzle += m_board.cell(r, c).state == 1 && m_board.cell(r, c).hxs.size() == 1
+                puzzle += m_board.cell(r, c).state == CellState::Given && m_board.cell(r, c).hxs.size() == 1
                     ? m_board.cell(r, c).hxs[0]
                     : '*';
         const UniqueOutcome outcome = m_frm_sol.solveUnique(puzzle);

@@ -183,7 +183,7 @@ void TForm1::loadGame(const GameFile &game)
     m_QJ1.clearValues();
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
-            m_board.cell(r, c).state = 3;
+            m_board.cell(r, c).state = CellState::Open;
             m_board.cell(r, c).hxs.clear();
         }
     }
@@ -198,7 +198,7 @@ void TForm1::loadGame(const GameFile &game)
     restoreSnapshot(m_stepLog.lines().back());
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
-            m_board.cell(r, c).state = m_QJ1.node(r, c).given ? 1 : 3;
+            m_board.cell(r, c).state = m_QJ1.node(r, c).given ? CellState::Given : CellState::Open;
     m_board.enabled = true;
     m_board.refresh();
     m_board.nd = game.level;

@@ -46,7 +46,7 @@ void TForm1::newGame(int level)
     assert(level >= 0 && level < kBankLevels);
     m_QJ1.clearValues();
     forEachCell(m_board, [](TPicNode &cell, int, int) {
-        cell.state = 3;
+        cell.state = CellState::Open;
         cell.hxs.clear();
     });
     bt_clearcolorClick();
@@ -103,7 +103,7 @@ int TForm1::candidateClassification() const
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             const TPicNode &cell = m_board.cell(r, c);
-            if (cell.state != 3)
+            if (cell.state != CellState::Open)
                 continue;
             anyOpen = true;
             if (cell.hxs.empty()) {
@@ -136,13 +136,13 @@ void TForm1::fillCandidates()
                 [&](TPicNode &cell, int, int) { anyEmpty = anyEmpty || cell.hxs.empty(); });
     if (anyEmpty) {
         forEachCell(m_board, [&](TPicNode &cell, int r, int c) {
-            if (cell.state == 3)
+            if (cell.state == CellState::Open)
                 cell.hxs = m_board.allowedHxs(r, c);
         });
     }
     if (autoUpdateOn()) {
         forEachCell(m_board, [&](TPicNode &cell, int r, int c) {
-            if (cell.state == 3)
+            if (cell.state == CellState::Open)
                 cell.hxs = m_board.reduceHxs(r, c);
         });
     }
@@ -163,7 +163,7 @@ bool TForm1::rb_noneMouseDown()
         return false;
     }
     forEachCell(m_board, [](TPicNode &cell, int, int) {
-        if (cell.state == 3)
+        if (cell.state == CellState::Open)
             cell.hxs.clear();
     });
     m_board.hideMultiHxs();
@@ -200,7 +200,7 @@ void TForm1::rb_noneClick()
     case Mode::PencilAndPaper:
         if (candidateClassification() == 2) {
             forEachCell(m_board, [](TPicNode &cell, int, int) {
-                if (cell.state == 3)
+                if (cell.state == CellState::Open)
                     cell.hxs.clear();
             });
         }
@@ -290,11 +290,11 @@ void TForm1::cellClick(int row, int col, MouseButton button)
         return;
     }
     TPicNode &cell = m_board.cell(row, col);
-    if (mode() != Mode::PencilAndPaper && cell.state == 2) {
+    if (mode() != Mode::PencilAndPaper && cell.state == CellState::Placed) {
         // Taking a placed digit back gives it back to the neighbours' candidates.
         const int removed = cell.hxs.empty() ? 0 : cell.hxs[0] - '0';
         cell.hxs = m_board.allowedHxs(row, col);
-        cell.state = 3;
+        cell.state = CellState::Open;
         if (removed >= 1 && removed <= 9)
             m_board.restoreToPeers(row, col, removed);
         m_board.markConflicts();
@@ -304,17 +304,17 @@ void TForm1::cellClick(int row, int col, MouseButton button)
         reapplyColourMarks();
     } else if (button == MouseButton::Left) {
         const int d = selectedDigit();
-        if (cell.state != 1 && mode() == Mode::PencilAndPaper && d != 0) {
+        if (cell.state != CellState::Given && mode() == Mode::PencilAndPaper && d != 0) {
             cell.hxs = digitText(d);
-            cell.state = 2;
+            cell.state = CellState::Placed;
             cell.Hide();
         }
-    } else if (button == MouseButton::Right && cell.state != 1) {
-        if (cell.state == 3) {
+    } else if (button == MouseButton::Right && cell.state != CellState::Given) {
+        if (cell.state == CellState::Open) {
             openCandidatePad(row, col);
-        } else if (cell.state == 2 && mode() == Mode::PencilAndPaper
+        } else if (cell.state == CellState::Placed && mode() == Mode::PencilAndPaper
                    && !trimmed(cell.hxs).empty()) {
-            cell.state = 3;
+            cell.state = CellState::Open;
             cell.hxs.clear();
         }
     }
@@ -341,7 +341,7 @@ void TForm1::candidateClick(int row, int col, int digit, MouseButton button)
     TPicNode &cell = m_board.cell(row, col);
     if (button == MouseButton::Left) {
         cell.hxs = digitText(digit);
-        cell.state = 2;
+        cell.state = CellState::Placed;
         if (autoUpdateOn())
             m_board.eliminateFromPeers(row, col);
     } else if (button == MouseButton::Right) {
@@ -365,7 +365,7 @@ void TForm1::refreshProgressBars()
     for (ProgressBarState &bar : m_progressBars)
         bar.position = 0;
     forEachCell(m_board, [this](TPicNode &cell, int, int) {
-        if (cell.state == 3 || !isDigitChar(cell.hxs))
+        if (cell.state == CellState::Open || !isDigitChar(cell.hxs))
             return;
         int &position = m_progressBars[static_cast<std::size_t>(cell.hxs[0] - '1')].position;
         position = std::min(position + 1, 9);
@@ -434,9 +434,9 @@ void TForm1::btRestartClick()
     control("chkcolor").checked = false;
     m_board.enabled = true;
     forEachCell(m_board, [](TPicNode &cell, int, int) {
-        if (cell.state != 1) {
+        if (cell.state != CellState::Given) {
             cell.hxs.clear();
-            cell.state = 3;
+            cell.state = CellState::Open;
         }
     });
     m_board.markConflicts();

@@ -45,13 +45,13 @@ void Tfrmda::fill(const TPICSD33 &mainBoard, std::string_view solution)
             TPicNode &cell = board.cell(r, c);
             const TPicNode &source = mainBoard.cell(r, c);
             cell.isError = false;
-            if (source.state == 1) {
+            if (source.state == CellState::Given) {
                 cell.hxs = source.hxs;
-                cell.state = 1;
+                cell.state = CellState::Given;
             } else {
                 const auto k = static_cast<std::size_t>((r - 1) * 9 + (c - 1));
                 cell.hxs = k < solution.size() ? std::string(1, solution[k]) : std::string();
-                cell.state = 2;
+                cell.state = CellState::Placed;
             }
         }
     }

@@ -14,7 +14,7 @@ std::string takeSnapshot(const TPICSD33 &board)
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             const TPicNode &cell = board.cell(r, c);
-            out += static_cast<char>('0' + cell.state);
+            out += static_cast<char>('0' + static_cast<int>(cell.state));
             out += cell.hxs;
             if (r != 9 || c != 9)
                 out += ',';
@@ -41,7 +41,7 @@ void applySnapshot(TPICSD33 &board, std::string_view snapshot)
             // Snapshots are checked before they reach a board; an empty field leaves an open
             // cell rather than an impossible state.
             const bool known = !field.empty() && field[0] >= '1' && field[0] <= '3';
-            cell.state = known ? field[0] - '0' : 3;
+            cell.state = known ? static_cast<CellState>(field[0] - '0') : CellState::Open;
             cell.hxs = field.empty() ? std::string() : std::string(field.substr(1));
         }
     }

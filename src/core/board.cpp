@@ -112,7 +112,7 @@ TPICSD33::TPICSD33()
             TPicNode &node = cell(r, c);
             node.isError = false;
             node.setIsBig(true);
-            node.state = 2;
+            node.state = CellState::Placed;
             node.row = r;
             node.col = c;
             node.color = boxColour(r, c);
@@ -131,7 +131,7 @@ std::string TPICSD33::allowedHxs(int row, int col) const
     bool taken[10] = {};
     for (const CellPos p : peersOf(row, col)) {
         const TPicNode &peer = cell(p.row, p.col);
-        if (peer.state == 3)
+        if (peer.state == CellState::Open)
             continue;
         for (int d = 1; d <= 9; ++d)
             taken[d] = taken[d] || containsDigit(peer.hxs, d);
@@ -148,7 +148,7 @@ std::string TPICSD33::reduceHxs(int row, int col) const
     std::string s = cell(row, col).hxs;
     for (const CellPos p : peersOf(row, col)) {
         const TPicNode &peer = cell(p.row, p.col);
-        if (peer.state != 3)
+        if (peer.state != CellState::Open)
             s = removeDigits(s, peer.hxs);
     }
     return sortedDigits(s);
@@ -161,14 +161,14 @@ void TPICSD33::markConflicts()
     for (int ar = 1; ar <= 9 && first == nullptr; ++ar) {
         for (int ac = 1; ac <= 9 && first == nullptr; ++ac) {
             TPicNode &a = cell(ar, ac);
-            if (a.state == 3)
+            if (a.state == CellState::Open)
                 continue;
             // WARNING: the scan over B does not stop at the first match; the marked partner is
             // the last qualifying cell in row-major order.
             for (int br = 1; br <= 9; ++br) {
                 for (int bc = 1; bc <= 9; ++bc) {
                     TPicNode &b = cell(br, bc);
-                    if (seesForConflict(a, b) && a.hxs == b.hxs && b.state != 3) {
+                    if (seesForConflict(a, b) && a.hxs == b.hxs && b.state != CellState::Open) {
                         first = &a;
                         partner = &b;
                     }
@@ -198,7 +198,7 @@ bool TPICSD33::isSolved()
 {
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
-            if (cell(r, c).state == 3)
+            if (cell(r, c).state == CellState::Open)
                 return false;
     markConflicts();
     return !hasConflict();
@@ -211,7 +211,7 @@ std::string TPICSD33::givensString() const
     result.reserve(81);
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
-            result += cell(r, c).state == 1 ? cell(r, c).hxs : std::string("0");
+            result += cell(r, c).state == CellState::Given ? cell(r, c).hxs : std::string("0");
     return result;
 }
 
@@ -222,7 +222,7 @@ void TPICSD33::eliminateFromPeers(int row, int col)
         return;
     for (const CellPos p : peersOf(row, col)) {
         TPicNode &peer = cell(p.row, p.col);
-        if (peer.state != 1 && peer.hxs.find(digit[0]) != std::string::npos)
+        if (peer.state != CellState::Given && peer.hxs.find(digit[0]) != std::string::npos)
             peer.hxs = removeDigits(peer.hxs, digit);
     }
 }
@@ -233,7 +233,7 @@ void TPICSD33::restoreToPeers(int row, int col, int d)
     // the peers does not affect the result.
     for (const CellPos p : peersOf(row, col)) {
         TPicNode &peer = cell(p.row, p.col);
-        if (peer.state == 3 && !containsDigit(peer.hxs, d)
+        if (peer.state == CellState::Open && !containsDigit(peer.hxs, d)
             && containsDigit(allowedHxs(p.row, p.col), d))
             peer.hxs += static_cast<char>('0' + d);
     }
@@ -268,7 +268,7 @@ void TPICSD33::refresh()
             else
                 node.setcolor(boxColour(r, c));
 
-            if (node.state == 1) {
+            if (node.state == CellState::Given) {
                 node.Hide();
                 node.fontSize = FONTSize1;
                 node.fontColor = FONTColor1;
@@ -327,11 +327,11 @@ void TPICSD33::redraw(CandidateStep step, std::string_view digits)
             }
 
             // Digit.
-            if (node.state == 1) {
+            if (node.state == CellState::Given) {
                 node.fontSize = FONTSize1;
                 node.fontColor = FONTColor1;
                 node.caption = node.hxs;
-            } else if (node.state == 2) {
+            } else if (node.state == CellState::Placed) {
                 node.fontSize = FONTSize2;
                 node.fontColor = FONTColor2;
                 node.caption = node.hxs;
@@ -344,7 +344,7 @@ void TPICSD33::redraw(CandidateStep step, std::string_view digits)
             }
 
             // Candidates.
-            const bool open = node.state == 3;
+            const bool open = node.state == CellState::Open;
             switch (step) {
             case CandidateStep::ByState:
                 if (open)
@@ -379,10 +379,10 @@ void boardFromRecord(TPICSD33 &board, const TQJ &record)
             const TNode &source = record.node(r, c);
             node.Hide();
             if (source.given) {
-                node.state = 1;
+                node.state = CellState::Given;
                 node.hxs = std::to_string(source.value);
             } else {
-                node.state = 3;
+                node.state = CellState::Open;
             }
             node.isError = false;
         }

@@ -11,6 +11,7 @@
 // Candidate sub-panel d (13 x 13) sits inside its cell at the keypad position
 //   x = 2 + 14 * ((d - 1) % 3),  y = 2 + 14 * ((d - 1) / 3).
 
+#include "core/cell_state.hpp"
 #include "core/grid.hpp"
 
 #include <array>
@@ -70,7 +71,7 @@ public:
     int col = 0;
     std::string hxs; ///< digit of a given/placed cell, or the candidates of an open cell
     bool isError = false; ///< one of the two cells of a marked conflict
-    int state = 2; ///< 1 given, 2 placed, 3 open
+    CellState state = CellState::Placed; ///< stored in snapshots as 1, 2, 3
     int hxsHidden = 0; ///< 1 = candidates stay hidden in the pencil-and-paper redraw
 
     /// Background colour of all nine sub-panels.

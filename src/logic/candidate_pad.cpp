@@ -52,10 +52,10 @@ void Tfrmtile::applyToCell()
     TPicNode &cell = m_board.cell(targetRow, targetCol);
     // The main window never opens the pad on a given; should the board change under an open
     // pad (a new game), the puzzle's own digits must still never be overwritten.
-    if (cell.state == 1)
+    if (cell.state == CellState::Given)
         return;
     cell.hxs = digitsText();
-    cell.state = 3;
+    cell.state = CellState::Open;
     cell.showhxs();
     if (m_isPencilAndPaperMode && m_isPencilAndPaperMode())
         cell.hxsHidden = 0;

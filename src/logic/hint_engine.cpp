@@ -114,7 +114,7 @@ void Tfrmsolover::loadFromBoard()
             // one mark counts as holding that value.
             if (cell.hxs.size() == 1 && cell.hxs[0] >= '1' && cell.hxs[0] <= '9')
                 placeDigit(cell.hxs[0] - '0', e);
-        } else if (cell.state > 2) {
+        } else if (cell.state == CellState::Open) {
             int mask = 0;
             for (char ch : cell.hxs) {
                 if (ch >= '1' && ch <= '9')
@@ -250,7 +250,7 @@ void Tfrmsolover::applyPendingPlacement()
     placeDigit(m_pending.digit, m_pending.cell);
     TPicNode &cell = boardCell(m_pending.cell);
     cell.hxs = std::string(1, static_cast<char>('0' + m_pending.digit));
-    cell.state = 2;
+    cell.state = CellState::Placed;
     memoText.clear();
     writeBackToBoard();
     m_searching = false;
@@ -271,7 +271,7 @@ void Tfrmsolover::writeBackToBoard()
     for (int row = 1; row <= 9; ++row) {
         for (int col = 1; col <= 9; ++col) {
             TPicNode &cell = m_board.cell(row, col);
-            if (cell.state != 2)
+            if (cell.state != CellState::Placed)
                 continue;
             cell.caption = cell.hxs;
             cell.Hide();

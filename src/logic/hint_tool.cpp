@@ -28,10 +28,10 @@ bool putOnBoard(TPICSD33 &board, std::string_view puzzle81)
             const char ch = puzzle81[(row - 1) * 9 + col - 1];
             TPicNode &cell = board.cell(row, col);
             if (ch >= '1' && ch <= '9') {
-                cell.state = 1;
+                cell.state = CellState::Given;
                 cell.hxs = std::string(1, ch);
             } else {
-                cell.state = 3;
+                cell.state = CellState::Open;
                 cell.hxs.clear();
             }
         }
@@ -128,7 +128,7 @@ GradeResult gradePuzzle(std::string_view puzzle81)
     for (int row = 1; row <= 9; ++row) {
         for (int col = 1; col <= 9; ++col) {
             const TPicNode &cell = run.board->cell(row, col);
-            result.cells += cell.state != 3 && cell.hxs.size() == 1 ? cell.hxs[0] : '.';
+            result.cells += cell.state != CellState::Open && cell.hxs.size() == 1 ? cell.hxs[0] : '.';
         }
     }
     return result;

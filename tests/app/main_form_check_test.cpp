@@ -90,7 +90,7 @@ TEST_F(CheckTest, ShowSolutionUsesTheStoredSolutionAndLeavesTheGame)
         for (int c = 1; c <= 9; ++c)
             shown += form.frmda().board.cell(r, c).hxs;
     EXPECT_EQ(shown, form.QJ1().solutionString());
-    EXPECT_EQ(form.frmda().board.cell(firstGiven().row, firstGiven().col).state, 1);
+    EXPECT_EQ(form.frmda().board.cell(firstGiven().row, firstGiven().col).state, CellState::Given);
     EXPECT_EQ(board().givensString(), before);
     EXPECT_EQ(static_cast<long>(openCells().size()), std::count(before.begin(), before.end(), '0'))
         << "the main board keeps its open cells";
@@ -157,7 +157,7 @@ TEST_F(CheckTest, DoItForMeOnTheLastCellCompletesTheGameWhenTheWindowCloses)
     });
     form.btShowhintClick();
     EXPECT_EQ(cell(last).hxs, std::to_string(solution(last)));
-    EXPECT_EQ(cell(last).state, 2);
+    EXPECT_EQ(cell(last).state, CellState::Placed);
     EXPECT_GT(form.stepLog().lines().size(), stepsBefore) << "the move is a step";
     EXPECT_TRUE(form.control("WC_Label").visible);
     EXPECT_FALSE(form.TimeLabel1().timerenabled());

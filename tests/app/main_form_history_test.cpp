@@ -27,9 +27,9 @@ TEST_F(HistoryTest, EveryChangeIsAStepAndAMoveAfterStepsBackCutsTheRest)
 
     form.btbackClick();
     form.btbackClick();
-    EXPECT_EQ(cell(open[2]).state, 3);
-    EXPECT_EQ(cell(open[1]).state, 3);
-    EXPECT_EQ(cell(open[0]).state, 2);
+    EXPECT_EQ(cell(open[2]).state, CellState::Open);
+    EXPECT_EQ(cell(open[1]).state, CellState::Open);
+    EXPECT_EQ(cell(open[0]).state, CellState::Placed);
     EXPECT_TRUE(form.control("btnext").enabled);
     place(open[5]);
     EXPECT_EQ(form.stepLog().lines().size(), 3u) << "the two undone steps are gone";
@@ -37,10 +37,10 @@ TEST_F(HistoryTest, EveryChangeIsAStepAndAMoveAfterStepsBackCutsTheRest)
     EXPECT_FALSE(form.control("btlast").enabled);
 
     form.btfirstClick();
-    EXPECT_EQ(cell(open[0]).state, 3);
+    EXPECT_EQ(cell(open[0]).state, CellState::Open);
     EXPECT_FALSE(form.control("btfirst").enabled);
     form.btlastClick();
-    EXPECT_EQ(cell(open[5]).state, 2);
+    EXPECT_EQ(cell(open[5]).state, CellState::Placed);
 }
 
 TEST_F(HistoryTest, AStepWithCandidatesEverywhereComesBackInAllCandidatesMode)

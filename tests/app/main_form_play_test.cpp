@@ -40,7 +40,7 @@ TEST_F(PlayTest, NewGameStartsInPencilModeWithDigitOneAndARunningClock)
         for (int c = 1; c <= 9; ++c) {
             const TNode &node = form.QJ1().node(r, c);
             const TPicNode &shown = board().cell(r, c);
-            EXPECT_EQ(shown.state, node.given ? 1 : 3);
+            EXPECT_EQ(shown.state, node.given ? CellState::Given : CellState::Open);
             EXPECT_EQ(shown.hxs, node.given ? std::to_string(node.value) : "");
             if (node.given)
                 ++givens[node.value];
@@ -67,7 +67,7 @@ TEST_F(PlayTest, PencilModeClicksPlaceRemoveAndLeaveGivensAlone)
     const std::string givenDigit = cell(given).hxs;
 
     place(open);
-    EXPECT_EQ(cell(open).state, 2);
+    EXPECT_EQ(cell(open).state, CellState::Placed);
     EXPECT_EQ(cell(open).hxs, std::to_string(solution(open)));
     EXPECT_EQ(cell(open).color, board().highcolor) << "the selected digit is highlighted";
     EXPECT_EQ(cell(open).caption, cell(open).hxs);
@@ -75,10 +75,10 @@ TEST_F(PlayTest, PencilModeClicksPlaceRemoveAndLeaveGivensAlone)
     form.cellClick(given.row, given.col, MouseButton::Left);
     form.cellClick(given.row, given.col, MouseButton::Right);
     EXPECT_EQ(cell(given).hxs, givenDigit);
-    EXPECT_EQ(cell(given).state, 1);
+    EXPECT_EQ(cell(given).state, CellState::Given);
 
     form.cellClick(open.row, open.col, MouseButton::Right);
-    EXPECT_EQ(cell(open).state, 3);
+    EXPECT_EQ(cell(open).state, CellState::Open);
     EXPECT_EQ(cell(open).hxs, "");
 }
 
@@ -95,7 +95,7 @@ TEST_F(PlayTest, RightClickOnAnOpenCellOpensTheCandidatePadAndTheNextClickOnlyCl
     form.disnote11Click(solution(open));
     form.cellClick(open.row, open.col, MouseButton::Left);
     EXPECT_FALSE(form.padOpen());
-    EXPECT_EQ(cell(open).state, 3) << "the click only closed the pad";
+    EXPECT_EQ(cell(open).state, CellState::Open) << "the click only closed the pad";
     EXPECT_FALSE(form.frmtile().visible);
 }
 
@@ -115,10 +115,10 @@ TEST_F(PlayTest, AllCandidatesFillsCandidatesAndAClickOnAPlacedDigitGivesItBack)
     // returns to the open peers that allow it.
     const std::string digit = cell(open).hxs;
     form.cellClick(open.row, open.col, MouseButton::Right);
-    EXPECT_EQ(cell(open).state, 3);
+    EXPECT_EQ(cell(open).state, CellState::Open);
     EXPECT_EQ(cell(open).hxs, board().allowedHxs(open.row, open.col));
     for (const CellPos peer : peersOf(open.row, open.col)) {
-        if (cell(peer).state == 3
+        if (cell(peer).state == CellState::Open
             && board().allowedHxs(peer.row, peer.col).find(digit) != std::string::npos) {
             EXPECT_NE(cell(peer).hxs.find(digit), std::string::npos);
         }
@@ -136,10 +136,10 @@ TEST_F(PlayTest, CandidateClicksPlaceAndRemoveWithAutomaticUpdate)
     form.candidateClick(p.row, p.col, other, MouseButton::Right);
     EXPECT_EQ(cell(p).hxs.find(static_cast<char>('0' + other)), std::string::npos);
     form.candidateClick(p.row, p.col, d, MouseButton::Left);
-    EXPECT_EQ(cell(p).state, 2);
+    EXPECT_EQ(cell(p).state, CellState::Placed);
     EXPECT_EQ(cell(p).hxs, std::to_string(d));
     for (const CellPos peer : peersOf(p.row, p.col)) {
-        if (cell(peer).state == 3) {
+        if (cell(peer).state == CellState::Open) {
             EXPECT_EQ(cell(peer).hxs.find(static_cast<char>('0' + d)), std::string::npos);
         }
     }
@@ -217,7 +217,7 @@ TEST_F(PlayTest, TenEqualDigitsKeepTheBarAtNineAndRed)
     form.newGame(0);
     const auto open = openCells();
     for (const CellPos p : open) {
-        cell(p).state = 2;
+        cell(p).state = CellState::Placed;
         cell(p).hxs = "3";
     }
     form.refreshProgressBars();
@@ -313,7 +313,7 @@ TEST_F(PlayTest, MarkingModeClicksPaintInsteadOfEntering)
     form.checkBoxClick("chkcolor", true);
     form.colorGridSelect(9); // red
     form.cellClick(p.row, p.col, MouseButton::Left);
-    EXPECT_EQ(cell(p).state, 3);
+    EXPECT_EQ(cell(p).state, CellState::Open);
     EXPECT_EQ(form.colourMark(p.row, p.col, 0), TForm1::colorGridColours()[9]);
     form.checkBoxClick("chkcolor", false);
     form.disnote11Click(solution(p));

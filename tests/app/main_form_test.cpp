@@ -47,7 +47,7 @@ TEST_F(MainFormTest, StartUpLeavesAnEmptyDisabledBoardAndPreparesTheDataDirector
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             const TPicNode &cell = board.cell(r, c);
-            EXPECT_EQ(cell.state, 1);
+            EXPECT_EQ(cell.state, CellState::Given);
             EXPECT_EQ(cell.hxs, "");
             for (int d = 1; d <= 9; ++d)
                 EXPECT_EQ(cell.hxsPanels[static_cast<std::size_t>(d)].fontSize, board.FONTSize3);
@@ -119,7 +119,7 @@ TEST_F(MainFormTest, ADataDirectoryThatCannotBeMadeIsReportedAndStartUpGoesOn)
         << "the message names the folder";
     EXPECT_FALSE(form.dataDirectoryUsable());
     EXPECT_FALSE(form.board().enabled);
-    EXPECT_EQ(form.board().cell(9, 9).state, 1) << "the rest of start-up still ran";
+    EXPECT_EQ(form.board().cell(9, 9).state, CellState::Given) << "the rest of start-up still ran";
 }
 
 TEST_F(MainFormTest, AReplayFolderThatCannotBeMadeIsReported)
@@ -202,7 +202,7 @@ TEST_F(MainFormTest, SelectingADigitInPartCandidatesFillsEmptyCandidateLists)
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
             if (r != 1 || c != 1)
-                board.cell(r, c).state = 3;
+                board.cell(r, c).state = CellState::Open;
     board.cell(9, 9).hxs = "12"; // the player's own marks stay
     setMode(Mode::PartCandidates);
     form.disnote11Click(5);
@@ -263,8 +263,8 @@ TEST_F(MainFormTest, HoveringACellSetsItsFrameAndTheModeHint)
     start();
     form.loadLanguage(Language::English);
     TPICSD33 &board = form.board();
-    board.cell(2, 3).state = 3;
-    board.cell(2, 4).state = 2;
+    board.cell(2, 3).state = CellState::Open;
+    board.cell(2, 4).state = CellState::Placed;
 
     form.hoverEnter(2, 3, 0);
     EXPECT_TRUE(board.cell(2, 3).isEnter());
@@ -301,7 +301,7 @@ TEST_F(MainFormTest, HoveringACellSetsItsFrameAndTheModeHint)
 TEST_F(MainFormTest, ActivatingTheWindowClosesTheCandidatePad)
 {
     start();
-    form.board().cell(2, 2).state = 3;
+    form.board().cell(2, 2).state = CellState::Open;
     form.frmtile().open(2, 2);
     form.board().cell(5, 5).setIsEnter(true); // the mouse is over a cell: the pad is kept
     form.FormActivate();

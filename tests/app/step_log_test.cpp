@@ -20,12 +20,12 @@ TEST(Snapshot, WritesStateAndDigitsOfEveryCellAndReadsThemBack)
     TPICSD33 board;
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
-            board.cell(r, c).state = 3;
-    board.cell(1, 1).state = 1;
+            board.cell(r, c).state = CellState::Open;
+    board.cell(1, 1).state = CellState::Given;
     board.cell(1, 1).hxs = "5";
     board.cell(1, 2).hxs = "124";
     board.cell(1, 3).hxs = "";
-    board.cell(9, 9).state = 2;
+    board.cell(9, 9).state = CellState::Placed;
     board.cell(9, 9).hxs = "6";
     board.cell(5, 5).hxs = "132"; // appended candidates keep their order
 
@@ -38,7 +38,7 @@ TEST(Snapshot, WritesStateAndDigitsOfEveryCellAndReadsThemBack)
     applySnapshot(copy, snapshot);
     EXPECT_EQ(takeSnapshot(copy), snapshot);
     EXPECT_EQ(copy.cell(5, 5).hxs, "132");
-    EXPECT_EQ(copy.cell(1, 3).state, 3);
+    EXPECT_EQ(copy.cell(1, 3).state, CellState::Open);
 }
 
 TEST(Snapshot, RejectsAnythingButEightyOneFittingFields)

@@ -24,7 +24,7 @@ void put(TPICSD33 &board, std::string_view tokens)
     std::istringstream in{std::string(tokens)};
     for (std::string t; in >> t;) {
         TPicNode &node = at(board, t);
-        node.state = t[2] == 'g' ? 1 : t[2] == 'p' ? 2 : 3;
+        node.state = t[2] == 'g' ? CellState::Given : t[2] == 'p' ? CellState::Placed : CellState::Open;
         node.hxs = t.substr(3);
     }
 }
@@ -35,7 +35,7 @@ TPICSD33 boardWith(std::string_view tokens)
     TPICSD33 board;
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
-            board.cell(r, c).state = 3;
+            board.cell(r, c).state = CellState::Open;
     put(board, tokens);
     return board;
 }
@@ -47,7 +47,7 @@ TPICSD33 fullBoard(std::string_view layout)
     for (int k = 0; k < 81; ++k) {
         TPicNode &node = board.cell(k / 9 + 1, k % 9 + 1);
         const char ch = layout[static_cast<std::size_t>(k)];
-        node.state = ch <= '9' ? 1 : 2;
+        node.state = ch <= '9' ? CellState::Given : CellState::Placed;
         node.hxs = std::string(1, ch <= '9' ? ch : static_cast<char>(ch - 'a' + '1'));
     }
     return board;
@@ -116,7 +116,7 @@ TEST(Board, ConstructionLaysOutEmptyPlacedCellsColouredByBox)
             SCOPED_TRACE(cellName(r, c).data());
             const TPicNode &node = board.cell(r, c);
             EXPECT_EQ(node.row * 10 + node.col, r * 10 + c);
-            EXPECT_EQ(node.state, 2);
+            EXPECT_EQ(node.state, CellState::Placed);
             EXPECT_TRUE(node.isBig());
             EXPECT_EQ(node.invalidations(), 1);
             const Colour box = boxOf(r, c) % 2 == 0 ? 16759739u : 0x00FFFFFFu;
@@ -367,10 +367,10 @@ TEST(Board, FromRecordPutsGivensAndOpensTheRest)
     boardFromRecord(board, record);
 
     EXPECT_TRUE(board.enabled);
-    EXPECT_EQ(at(board, "E9").state, 1);
+    EXPECT_EQ(at(board, "E9").state, CellState::Given);
     EXPECT_EQ(at(board, "E9").hxs, "3");
     EXPECT_EQ(visibleDigits(at(board, "E9")), "");
-    EXPECT_EQ(at(board, "A2").state, 3);
+    EXPECT_EQ(at(board, "A2").state, CellState::Open);
     EXPECT_EQ(at(board, "A2").hxs, "79");
     EXPECT_EQ(markedCells(board), "");
     EXPECT_EQ(board.givensString(), givens);

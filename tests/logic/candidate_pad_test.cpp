@@ -15,7 +15,7 @@ protected:
     {
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c) {
-                board.cell(r, c).state = 3;
+                board.cell(r, c).state = CellState::Open;
                 board.cell(r, c).hxsHidden = 1;
             }
         pad.onClosed = [this] {
@@ -65,7 +65,7 @@ TEST_F(CandidatePadTest, TogglingEverythingUpLeavesAnOpenCellWithNoCandidates)
     pad.digitPressed(3);
 
     EXPECT_EQ(target().hxs, "");
-    EXPECT_EQ(target().state, 3);
+    EXPECT_EQ(target().state, CellState::Open);
     for (int d = 1; d <= 9; ++d)
         EXPECT_FALSE(target().hxsPanels[d].visible) << d;
     EXPECT_TRUE(pad.padOpen);
@@ -73,9 +73,9 @@ TEST_F(CandidatePadTest, TogglingEverythingUpLeavesAnOpenCellWithNoCandidates)
 
 TEST_F(CandidatePadTest, AutomaticFillsWhatThePeersAllowWhateverThePadShowed)
 {
-    board.cell(4, 1).state = 2;
+    board.cell(4, 1).state = CellState::Placed;
     board.cell(4, 1).hxs = "1";
-    board.cell(4, 9).state = 1;
+    board.cell(4, 9).state = CellState::Given;
     board.cell(4, 9).hxs = "2";
     board.cell(4, 2).hxs = "3"; // an open peer's candidates do not count
     openOn("129");
@@ -83,7 +83,7 @@ TEST_F(CandidatePadTest, AutomaticFillsWhatThePeersAllowWhateverThePadShowed)
     pad.AdvGlowButton1Click();
 
     EXPECT_EQ(target().hxs, "3456789");
-    EXPECT_EQ(target().state, 3);
+    EXPECT_EQ(target().state, CellState::Open);
     EXPECT_FALSE(target().hxsPanels[1].visible);
     EXPECT_TRUE(target().hxsPanels[3].visible);
     EXPECT_FALSE(pad.padOpen);

@@ -31,7 +31,7 @@ std::string solutionOf(std::string_view bankLine)
 }
 
 /// Puts a puzzle on the board: digits as givens (or placed), every other cell open with `marks`.
-void putPuzzle(TPICSD33 &board, std::string_view puzzle, std::string_view marks, int valueState)
+void putPuzzle(TPICSD33 &board, std::string_view puzzle, std::string_view marks, CellState valueState)
 {
     for (int row = 1; row <= 9; ++row) {
         for (int col = 1; col <= 9; ++col) {
@@ -41,7 +41,7 @@ void putPuzzle(TPICSD33 &board, std::string_view puzzle, std::string_view marks,
                 cell.state = valueState;
                 cell.hxs = std::string(1, ch);
             } else {
-                cell.state = 3;
+                cell.state = CellState::Open;
                 cell.hxs = std::string(marks);
             }
         }
@@ -124,10 +124,10 @@ TEST(HintEngineFrame, NakedSingleIsShownThenPlacedByTheSecondPress)
     EXPECT_EQ(f.engine->bthintCaption, "Do It For Me");
     EXPECT_EQ(f.engine->difficultyScore(), 10);
     EXPECT_EQ(f.engine->techniqueCount()[1], 1);
-    EXPECT_EQ(f.cell("E5").state, 3) << "a hint changes the board only at the next press";
+    EXPECT_EQ(f.cell("E5").state, CellState::Open) << "a hint changes the board only at the next press";
 
     f.engine->bthintClick();
-    EXPECT_EQ(f.cell("E5").state, 2);
+    EXPECT_EQ(f.cell("E5").state, CellState::Placed);
     EXPECT_EQ(f.cell("E5").hxs, "3");
     EXPECT_EQ(f.cell("E5").caption, "3");
     EXPECT_EQ(f.cell("E5").fontColor, f.board->FONTColor2);
@@ -212,7 +212,7 @@ TEST(HintEngineFrame, PencilAndPaperModeIgnoresMarksAndWritesOnlyValues)
     withValue[oneMark] = solution[oneMark];
 
     HintFixture marked;
-    putPuzzle(*marked.board, puzzle, "12", 1);
+    putPuzzle(*marked.board, puzzle, "12", CellState::Given);
     marked.board->cell(static_cast<int>(oneMark) / 9 + 1, static_cast<int>(oneMark) % 9 + 1).hxs
         = std::string(1, solution[oneMark]);
     marked.engine->isPencilAndPaperMode = [] {
@@ -220,7 +220,7 @@ TEST(HintEngineFrame, PencilAndPaperModeIgnoresMarksAndWritesOnlyValues)
     };
 
     HintFixture plain;
-    putPuzzle(*plain.board, withValue, "", 1);
+    putPuzzle(*plain.board, withValue, "", CellState::Given);
     plain.engine->isPencilAndPaperMode = [] {
         return true;
     };
@@ -241,10 +241,10 @@ TEST(HintEngineFrame, PencilAndPaperModeIgnoresMarksAndWritesOnlyValues)
     for (int row = 1; row <= 9; ++row) {
         for (int col = 1; col <= 9; ++col) {
             const TPicNode &cell = marked.board->cell(row, col);
-            if (cell.state == 2) {
+            if (cell.state == CellState::Placed) {
                 ++placed;
                 EXPECT_EQ(cell.hxs[0], solution[(row - 1) * 9 + col - 1]);
-            } else if (cell.state == 3 && (row - 1) * 9 + col - 1 != static_cast<int>(oneMark)) {
+            } else if (cell.state == CellState::Open && (row - 1) * 9 + col - 1 != static_cast<int>(oneMark)) {
                 EXPECT_EQ(cell.hxs, "12") << "marks stay as the player wrote them";
             }
         }
@@ -316,7 +316,7 @@ TEST(HintEngineFrame, FinalTexts)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         HintFixture f;
-        putPuzzle(*f.board, c.puzzle, "", 2);
+        putPuzzle(*f.board, c.puzzle, "", CellState::Placed);
         f.engine->isPencilAndPaperMode = [&] {
             return c.pencilAndPaper;
         };
@@ -348,7 +348,7 @@ TEST(HintEngineFrame, ButtonTextsComeFromTheLanguageLookup)
     EXPECT_EQ(f.engine->bthintCaption, "<frmsolover.nexthint>");
 
     HintFixture solved;
-    putPuzzle(*solved.board, solutionOf(kBankLine), "", 1);
+    putPuzzle(*solved.board, solutionOf(kBankLine), "", CellState::Given);
     solved.engine->lookup = [&](std::string_view key) {
         return std::string(key);
     };

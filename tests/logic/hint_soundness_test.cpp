@@ -57,7 +57,7 @@ TEST(HintEngineSoundness, NeverPlacesAWrongDigitNorDropsTheSolutionsDigit)
         for (int r = 1; r <= 9; ++r) {
             for (int c = 1; c <= 9; ++c) {
                 const char ch = puzzle[static_cast<std::size_t>((r - 1) * 9 + c - 1)];
-                board.cell(r, c).state = ch == '.' ? 3 : 1;
+                board.cell(r, c).state = ch == '.' ? CellState::Open : CellState::Given;
                 board.cell(r, c).hxs = ch == '.' ? std::string() : std::string(1, ch);
             }
         }
@@ -76,7 +76,7 @@ TEST(HintEngineSoundness, NeverPlacesAWrongDigitNorDropsTheSolutionsDigit)
                     ASSERT_TRUE(mask & (1 << (digit - 1)))
                         << "cell " << row << col << " lost " << digit;
                 }
-                if (board.cell(row, col).state != 3) {
+                if (board.cell(row, col).state != CellState::Open) {
                     ASSERT_EQ(board.cell(row, col).hxs,
                               std::string(1, static_cast<char>('0' + digit)))
                         << "cell " << row << col;

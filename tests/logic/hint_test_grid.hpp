@@ -26,7 +26,7 @@ public:
     HintGrid()
     {
         m_hxs.fill("123456789");
-        m_state.fill(3);
+        m_state.fill(CellState::Open);
     }
 
     /// An open cell with these candidates.
@@ -34,7 +34,7 @@ public:
     {
         const int i = index(name);
         m_hxs[i] = std::string(hxs);
-        m_state[i] = 3;
+        m_state[i] = CellState::Open;
         return *this;
     }
     /// A given cell.
@@ -42,7 +42,7 @@ public:
     {
         const int i = index(name);
         m_hxs[i] = std::string(1, digit);
-        m_state[i] = 1;
+        m_state[i] = CellState::Given;
         return *this;
     }
     /// Removes digit from every open cell of row letter `row` except the named cells.
@@ -97,7 +97,7 @@ private:
                 return;
         }
         const int i = (row - 1) * 9 + col - 1;
-        if (m_state[i] != 3)
+        if (m_state[i] != CellState::Open)
             return;
         std::string &hxs = m_hxs[i];
         if (const auto at = hxs.find(digit); at != std::string::npos)
@@ -105,7 +105,7 @@ private:
     }
 
     std::array<std::string, 81> m_hxs;
-    std::array<int, 81> m_state;
+    std::array<CellState, 81> m_state;
 };
 
 /// A board and an engine bound to it, both on the heap (the engine's tables are large).

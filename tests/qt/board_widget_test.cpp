@@ -99,18 +99,18 @@ void setUpPosition(TPICSD33 &board)
     for (int k = 0; k < 81; ++k) {
         TPicNode &node = board.cell(k / 9 + 1, k % 9 + 1);
         const char ch = givens[static_cast<std::size_t>(k)];
-        node.state = ch == '.' ? 3 : 1;
+        node.state = ch == '.' ? CellState::Open : CellState::Given;
         node.hxs = ch == '.' ? "" : std::string(1, ch);
     }
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
-            if (board.cell(r, c).state == 3)
+            if (board.cell(r, c).state == CellState::Open)
                 board.cell(r, c).hxs = board.allowedHxs(r, c);
-    board.cell(1, 3).state = 2; // placed digits
+    board.cell(1, 3).state = CellState::Placed; // placed digits
     board.cell(1, 3).hxs = "4";
-    board.cell(5, 5).state = 2;
+    board.cell(5, 5).state = CellState::Placed;
     board.cell(5, 5).hxs = "5";
-    board.cell(3, 7).state = 2;
+    board.cell(3, 7).state = CellState::Placed;
     board.cell(3, 7).hxs = "1";
     board.cell(2, 2).hxs = "159"; // keypad corners and centre
     board.refreshByState();

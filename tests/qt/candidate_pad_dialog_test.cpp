@@ -21,10 +21,10 @@ protected:
     {
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c)
-                board.cell(r, c).state = 3;
-        board.cell(2, 1).state = 1; // the row of (2, 5) holds 1 and 2
+                board.cell(r, c).state = CellState::Open;
+        board.cell(2, 1).state = CellState::Given; // the row of (2, 5) holds 1 and 2
         board.cell(2, 1).hxs = "1";
-        board.cell(2, 9).state = 2;
+        board.cell(2, 9).state = CellState::Placed;
         board.cell(2, 9).hxs = "2";
         board.cell(2, 5).hxs = "13";
         pad.onClosed = [this] {

@@ -115,14 +115,14 @@ TEST_F(MainWindowTest, ClickingACellThroughTheWindowPlacesTheSelectedDigit)
     QTest::keyClick(window.get(), Qt::Key_5);
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
-            if (form.board().cell(r, c).state != 3
+            if (form.board().cell(r, c).state != CellState::Open
                 || form.board().allowedHxs(r, c).find('5') == std::string::npos)
                 continue;
             const PixelPos origin = TPICSD33::cellOrigin(r, c);
             const QPoint centre(origin.x + 23, origin.y + 23);
             QTest::mouseClick(window->boardWidget(), Qt::LeftButton, {}, centre);
             EXPECT_EQ(form.board().cell(r, c).hxs, "5");
-            EXPECT_EQ(form.board().cell(r, c).state, 2);
+            EXPECT_EQ(form.board().cell(r, c).state, CellState::Placed);
             EXPECT_EQ(form.board().cell(r, c).color, form.board().highcolor);
             EXPECT_EQ(form.progressBar(5).position,
                       qobject_cast<Tmousepb *>(window->controlObject("ProgressBar5"))->position());
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, RightClickOnAnOpenCellOpensTheCandidatePadBesideIt)
     QTest::mouseClick(widget<QToolButton>("btCreateVeryEasy"), Qt::LeftButton);
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
-            if (form.board().cell(r, c).state != 3)
+            if (form.board().cell(r, c).state != CellState::Open)
                 continue;
             const PixelPos origin = TPICSD33::cellOrigin(r, c);
             QTest::mouseClick(window->boardWidget(), Qt::RightButton, {},
@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, WritesScreenshotsOfAVeryEasyGameInEachMode)
     int placed = 0;
     for (int r = 1; r <= 9 && placed < 3; ++r) {
         for (int c = 1; c <= 9 && placed < 3; ++c) {
-            if (form.board().cell(r, c).state != 3)
+            if (form.board().cell(r, c).state != CellState::Open)
                 continue;
             form.disnote11Click(form.QJ1().node(r, c).value);
             form.cellClick(r, c, MouseButton::Left);

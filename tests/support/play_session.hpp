@@ -31,7 +31,7 @@ protected:
         std::vector<CellPos> cells;
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c)
-                if (board().cell(r, c).state == 3)
+                if (board().cell(r, c).state == CellState::Open)
                     cells.push_back({r, c});
         return cells;
     }
@@ -49,7 +49,7 @@ protected:
     {
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c)
-                if (board().cell(r, c).state == 1)
+                if (board().cell(r, c).state == CellState::Given)
                     return {r, c};
         return {};
     }
