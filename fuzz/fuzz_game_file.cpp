@@ -1,6 +1,6 @@
 // Game files (last game, replays) and board snapshots come from disk: any text must be read
 // without a crash, and whatever is accepted must be a board the program can show.
-#include "app/step_log.hpp"
+#include "game/step_log.hpp"
 #include "core/board.hpp"
 #include "platform/text_codec.hpp"
 

@@ -114,7 +114,7 @@ public:
     Colour FONTColor1 = 0; ///< given digit
     Colour FONTColor2 = 0x00FF0000; ///< placed digit (blue)
     Colour FONTColor3 = 0x00000080; ///< candidate digits (maroon)
-    int nd = 0; ///< level of the puzzle on the board, 0..5
+    Level nd = Level::VeryEasy; ///< level of the puzzle on the board
     Colour errorcolor = 732916; ///< background of the two cells of a conflict
     Colour highcolor = 11654065; ///< highlight colour, painted by the owner
     bool autotranzt = false; ///< stored only

@@ -6,13 +6,12 @@
 // row-major (rows outer, columns inner); the "first" and "last" tie-breaks of the board
 // operations follow from that order.
 
+#include "core/colour.hpp"
+
 #include <array>
 #include <cstdint>
 
 namespace kestrel {
-
-/// A colour in the $00BBGGRR layout (blue in the high byte), as stored in files and settings.
-using Colour = std::uint32_t;
 
 /// Number of slots of a board array indexed row * 9 + col (slots 0..9 stay unused).
 inline constexpr int kCellSlots = 91;

@@ -1,7 +1,5 @@
 #include "logic/candidate_pad.hpp"
 
-#include "app/language_table.hpp"
-
 #include <cassert>
 #include <utility>
 
@@ -11,12 +9,12 @@ Tfrmtile::Tfrmtile(TPICSD33 &board, std::function<bool()> isPencilAndPaperMode)
     : m_board(board), m_isPencilAndPaperMode(std::move(isPencilAndPaperMode))
 { }
 
-void Tfrmtile::applyLanguage(const LanguageTable &table)
+void Tfrmtile::applyLanguage(const std::function<std::string(std::string_view)> &text)
 {
     // An empty title bar would leave a floating box nobody can name; keep the old title then.
-    if (std::string title = table.lookup("frmtile.caption"); !title.empty())
+    if (std::string title = text("frmtile.caption"); !title.empty())
         caption = std::move(title);
-    automaticCaption = table.lookup("frmtile.advglowbutton1");
+    automaticCaption = text("frmtile.advglowbutton1");
 }
 
 bool Tfrmtile::isDown(int digit) const
@@ -83,12 +81,12 @@ void Tfrmtile::digitPressed(int digit)
     applyToCell();
 }
 
-void Tfrmtile::keyPress(int key)
+void Tfrmtile::keyPress(Key key)
 {
-    if (key >= kKeyDigit1 && key < kKeyDigit1 + 9)
-        toggle(key - kKeyDigit1 + 1);
+    if (const int digit = KeyPress{key}.digit(); digit != 0)
+        toggle(digit);
     applyToCell();
-    if (key == kKeyEscape) {
+    if (key == Key::Escape) {
         padOpen = false;
         close();
     }

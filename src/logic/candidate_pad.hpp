@@ -19,6 +19,7 @@
 //   top 83   [ Automatic ]   left 3, 62 x 20
 
 #include "core/board.hpp"
+#include "core/input.hpp"
 
 #include <array>
 #include <functional>
@@ -26,8 +27,6 @@
 #include <string_view>
 
 namespace kestrel {
-
-class LanguageTable;
 
 class Tfrmtile
 {
@@ -38,10 +37,6 @@ public:
     static constexpr PixelPos kAutomaticOrigin{3, 83};
     static constexpr int kAutomaticWidth = 62;
     static constexpr int kAutomaticHeight = 20;
-
-    /// Key codes the pad reacts to; every other key only writes the pad to the cell.
-    static constexpr int kKeyEscape = 27;
-    static constexpr int kKeyDigit1 = 49; ///< "1"; "2".."9" follow up to 57
 
     /// A pad editing cells of `board` (not owned; must outlive the pad). `isPencilAndPaperMode`
     /// answers whether the main window is in Pencil and Paper mode; it is asked on every write.
@@ -65,9 +60,9 @@ public:
     /// refreshes its digit progress bars here.
     std::function<void()> onClosed;
 
-    /// Takes the window title ("frmtile.caption", kept when the table lacks it) and the
-    /// "Automatic" caption ("frmtile.advglowbutton1") from `table`.
-    void applyLanguage(const LanguageTable &table);
+    /// Takes the window title ("frmtile.caption", kept when the language lacks it) and the
+    /// "Automatic" caption ("frmtile.advglowbutton1") from `text`, the active language.
+    void applyLanguage(const std::function<std::string(std::string_view)> &text);
 
     /// True when the toggle of digit d (1..9) is down.
     bool isDown(int digit) const;
@@ -89,9 +84,10 @@ public:
     /// Handler of a press on the toggle of digit d (1..9): toggles it once, then applyToCell().
     void digitPressed(int digit);
 
-    /// Handler of a key typed while the pad has focus: "1".."9" toggle their digit; every key
-    /// then writes the pad to the cell; Esc afterwards clears `padOpen` and closes the pad.
-    void keyPress(int key);
+    /// Handler of a key typed while the pad has focus: "1".."9" (main row or keypad) toggle
+    /// their digit; every key then writes the pad to the cell; Esc afterwards clears `padOpen`
+    /// and closes the pad.
+    void keyPress(Key key);
 
     /// Handler of "Automatic": loads the digits the peers allow, writes them to the cell,
     /// clears `padOpen` and closes the pad.

@@ -3,7 +3,7 @@
 // the clipboard, settings, files, paths and the shell only through these interfaces; the Qt
 // shell implements them (platform/qt/), the tests script them (tests/support/FakePlatform).
 
-#include "core/grid.hpp"
+#include "core/colour.hpp"
 
 #include <optional>
 #include <string>

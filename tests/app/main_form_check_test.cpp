@@ -18,18 +18,18 @@ constexpr const char *kUniqueSolution
 
 void loadGivensOnly(TForm1 &form, std::string_view givens)
 {
-    form.QJ1().clearValues();
-    form.QJ1().loadGivens(givens);
-    form.showRecordOnBoard();
-    form.refreshProgressBars();
+    form.game().record().clearValues();
+    form.game().record().loadGivens(givens);
+    form.game().showRecordOnBoard();
+    form.game().refreshProgressBars();
 }
 
 TEST_F(CheckTest, CheckErrorPaintsWrongValuesAndSingleCandidates)
 {
-    form.newGame(0);
+    form.newGame(Level::VeryEasy);
     const auto open = openCells();
     const int wrong = solution(open[0]) % 9 + 1;
-    form.disnote11Click(wrong);
+    form.game().disnote11Click(wrong);
     form.cellClick(open[0].row, open[0].col, MouseButton::Left);
     cell(open[1]).hxs = std::to_string(solution(open[1]) % 9 + 1); // one wrong pencil mark
     cell(open[2]).hxs = "123456789";
@@ -49,11 +49,11 @@ TEST_F(CheckTest, CheckErrorPaintsWrongValuesAndSingleCandidates)
 
 TEST_F(CheckTest, OutsidePencilModeCandidateListsWithoutTheSolutionArePainted)
 {
-    form.newGame(0);
+    form.newGame(Level::VeryEasy);
     clickMode(Mode::AllCandidates);
     const auto open = openCells();
     const int d = solution(open[0]);
-    form.candidateClick(open[0].row, open[0].col, d, MouseButton::Right);
+    form.game().candidateClick(open[0].row, open[0].col, d, MouseButton::Right);
     cell(open[1]).hxs.clear();
     form.btcheckClick();
     EXPECT_EQ(cell(open[0]).color, kRed);
@@ -64,7 +64,7 @@ TEST_F(CheckTest, OutsidePencilModeCandidateListsWithoutTheSolutionArePainted)
 
 TEST_F(CheckTest, CheckErrorSaysSoWhenAllIsWell)
 {
-    form.newGame(0);
+    form.newGame(Level::VeryEasy);
     place(openCells()[0]);
     form.btcheckClick();
     EXPECT_EQ(fake.lastShown().text, "No error found.");
@@ -76,7 +76,7 @@ TEST_F(CheckTest, CheckErrorSaysSoWhenAllIsWell)
 
 TEST_F(CheckTest, ShowSolutionUsesTheStoredSolutionAndLeavesTheGame)
 {
-    form.newGame(2);
+    form.newGame(Level::Moderate);
     const std::string before = board().givensString();
     fake.answerConfirm(false);
     form.btsolveClick();
@@ -89,7 +89,7 @@ TEST_F(CheckTest, ShowSolutionUsesTheStoredSolutionAndLeavesTheGame)
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
             shown += form.frmda().board.cell(r, c).hxs;
-    EXPECT_EQ(shown, form.QJ1().solutionString());
+    EXPECT_EQ(shown, form.game().record().solutionString());
     EXPECT_EQ(form.frmda().board.cell(firstGiven().row, firstGiven().col).state, CellState::Given);
     EXPECT_EQ(board().givensString(), before);
     EXPECT_EQ(static_cast<long>(openCells().size()), std::count(before.begin(), before.end(), '0'))
@@ -135,7 +135,7 @@ TEST_F(CheckTest, ShowSolutionReportsNoSolutionAndShowsTwoOfSeveral)
 
 TEST_F(CheckTest, ShowHintOpensTheWindowWithTheFirstHintReady)
 {
-    form.newGame(0);
+    form.newGame(Level::VeryEasy);
     std::string seenInWindow;
     fake.whileModal([&](std::string_view window) {
         EXPECT_EQ(window, "Tfrmsolover");
@@ -143,14 +143,14 @@ TEST_F(CheckTest, ShowHintOpensTheWindowWithTheFirstHintReady)
     });
     form.btShowhintClick();
     EXPECT_FALSE(seenInWindow.empty()) << "the first hint is on screen when the window shows";
-    EXPECT_FALSE(form.control("WC_Label").visible);
+    EXPECT_FALSE(form.control(ControlId::WC_Label).visible);
 }
 
 TEST_F(CheckTest, DoItForMeOnTheLastCellCompletesTheGameWhenTheWindowCloses)
 {
-    form.newGame(0);
+    form.newGame(Level::VeryEasy);
     const CellPos last = fillAllButOne();
-    const auto stepsBefore = form.stepLog().lines().size();
+    const auto stepsBefore = form.game().history().lines().size();
     fake.whileModal([&](std::string_view) {
         form.frmsolover().bthintClick(); // carry out the single
         form.frmsolover().bthintClick();
@@ -158,10 +158,10 @@ TEST_F(CheckTest, DoItForMeOnTheLastCellCompletesTheGameWhenTheWindowCloses)
     form.btShowhintClick();
     EXPECT_EQ(cell(last).hxs, std::to_string(solution(last)));
     EXPECT_EQ(cell(last).state, CellState::Placed);
-    EXPECT_GT(form.stepLog().lines().size(), stepsBefore) << "the move is a step";
-    EXPECT_TRUE(form.control("WC_Label").visible);
-    EXPECT_FALSE(form.TimeLabel1().timerenabled());
-    EXPECT_FALSE(form.control("btStartBranch").enabled);
+    EXPECT_GT(form.game().history().lines().size(), stepsBefore) << "the move is a step";
+    EXPECT_TRUE(form.control(ControlId::WC_Label).visible);
+    EXPECT_FALSE(form.game().clock().timerenabled());
+    EXPECT_FALSE(form.control(ControlId::btStartBranch).enabled);
     EXPECT_TRUE(fake.shownOfKind("inform").empty()) << "no message after the hint window";
 }
 

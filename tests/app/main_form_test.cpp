@@ -16,17 +16,12 @@ protected:
     TForm1 form{fake.platform()};
 
     void start() { form.FormCreate(); }
-    void setMode(Mode mode)
-    {
-        form.control("rb_none").checked = mode == Mode::PencilAndPaper;
-        form.control("rb_all").checked = mode == Mode::AllCandidates;
-        form.control("rb_one").checked = mode == Mode::PartCandidates;
-    }
+    void setMode(Mode mode) { form.game().setSelection(mode, form.game().digitsDown()); }
     std::string downDigits() const
     {
         std::string digits;
         for (int d = 1; d <= 9; ++d)
-            if (form.control("disnote" + std::to_string(d)).down)
+            if (form.control(digitButton(d)).down)
                 digits += std::to_string(d);
         return digits;
     }
@@ -42,7 +37,7 @@ TEST_F(MainFormTest, StartUpLeavesAnEmptyDisabledBoardAndPreparesTheDataDirector
     EXPECT_EQ(fake.currentDirectory(), data);
     EXPECT_TRUE(form.dataDirectoryUsable());
 
-    const TPICSD33 &board = form.board();
+    const TPICSD33 &board = form.game().board();
     EXPECT_FALSE(board.enabled);
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
@@ -52,20 +47,21 @@ TEST_F(MainFormTest, StartUpLeavesAnEmptyDisabledBoardAndPreparesTheDataDirector
             for (int d = 1; d <= 9; ++d)
                 EXPECT_EQ(cell.hxsPanels[static_cast<std::size_t>(d)].fontSize, board.FONTSize3);
             for (int entry = 0; entry <= 9; ++entry)
-                EXPECT_EQ(form.colourMark(r, c, entry), kNoMark);
+                EXPECT_EQ(form.game().marks().at(r, c, entry), ColourMarks::kNoMark);
         }
     }
-    for (const char *name :
-         {"btStartBranch", "btAccept", "btRejectBranch", "btfirst", "btback", "btnext", "btlast"})
-        EXPECT_FALSE(form.control(name).enabled) << name;
-    EXPECT_TRUE(form.control("rb_none").checked);
-    EXPECT_TRUE(form.control("cbautoupdate").checked);
-    EXPECT_FALSE(form.control("cbautoupdate").enabled);
-    EXPECT_FALSE(form.control("WC_Label").visible);
-    EXPECT_EQ(form.stepLog().lines(), std::vector<std::string>{"memostep"});
-    EXPECT_EQ(form.branchSnapshot(), "");
-    EXPECT_EQ(form.colorGridForeground(), 11);
-    EXPECT_EQ(TForm1::colorGridColours()[11], 0x0000FFFFu) << "index 11 is yellow";
+    for (const ControlId id :
+         {ControlId::btStartBranch, ControlId::btAccept, ControlId::btRejectBranch,
+          ControlId::btfirst, ControlId::btback, ControlId::btnext, ControlId::btlast})
+        EXPECT_FALSE(form.control(id).enabled) << controlRow(id).name;
+    EXPECT_TRUE(form.control(ControlId::rb_none).checked);
+    EXPECT_TRUE(form.control(ControlId::cbautoupdate).checked);
+    EXPECT_FALSE(form.control(ControlId::cbautoupdate).enabled);
+    EXPECT_FALSE(form.control(ControlId::WC_Label).visible);
+    EXPECT_EQ(form.game().history().lines(), std::vector<std::string>{"memostep"});
+    EXPECT_EQ(form.game().branch().snapshot, "");
+    EXPECT_EQ(form.game().markingColour(), 11);
+    EXPECT_EQ(Game::colorGridColours()[11], 0x0000FFFFu) << "index 11 is yellow";
     EXPECT_EQ(form.caption(), kApplicationTitle);
 }
 
@@ -83,16 +79,18 @@ TEST_F(MainFormTest, StartUpAppliesTheChineseTable)
 {
     start();
     EXPECT_EQ(form.text("MSG_RESTART"), form.languageTable().lookup("msg_restart"));
-    EXPECT_EQ(form.control("rb_none").caption, form.text("rb_none.caption"));
-    EXPECT_NE(form.control("rb_none").caption, "Pencil and Paper");
-    EXPECT_EQ(form.control("btsave").hint, form.text("btsave.hint"));
-    EXPECT_FALSE(form.control("btsave").hint.empty());
-    EXPECT_EQ(form.control("N1").caption, "-") << "separators stay separators";
-    EXPECT_EQ(form.control("bthelp1").caption, "?") << "no caption key: the speed button keeps it";
-    for (const char *name : {"mnc1", "mnc2", "mnc3", "mnc4"})
-        EXPECT_TRUE(form.control(name).visible) << name;
-    for (const char *name : {"mne1", "mne4", "mnj1", "mnCheckNewVersion", "mnCreatetxt"})
-        EXPECT_FALSE(form.control(name).visible) << name;
+    EXPECT_EQ(form.control(ControlId::rb_none).caption, form.text("rb_none.caption"));
+    EXPECT_NE(form.control(ControlId::rb_none).caption, "Pencil and Paper");
+    EXPECT_EQ(form.control(ControlId::btsave).hint, form.text("btsave.hint"));
+    EXPECT_FALSE(form.control(ControlId::btsave).hint.empty());
+    EXPECT_EQ(form.control(ControlId::N1).caption, "-") << "separators stay separators";
+    EXPECT_EQ(form.control(ControlId::bthelp1).caption, "?")
+        << "no caption key: the speed button keeps it";
+    for (const ControlId id : {ControlId::mnc1, ControlId::mnc2, ControlId::mnc3, ControlId::mnc4})
+        EXPECT_TRUE(form.control(id).visible) << controlRow(id).name;
+    for (const ControlId id : {ControlId::mne1, ControlId::mne4, ControlId::mnj1,
+                               ControlId::mnCheckNewVersion, ControlId::mnCreatetxt})
+        EXPECT_FALSE(form.control(id).visible) << controlRow(id).name;
     EXPECT_EQ(form.interfaceFontName(), "宋体");
     EXPECT_EQ(form.interfaceFontSize(), 9);
 }
@@ -103,10 +101,10 @@ TEST_F(MainFormTest, SwitchingToEnglishChangesCaptionsAndLaterMessagesAtOnce)
     form.loadLanguage(Language::English);
     EXPECT_EQ(form.text("MSG_RESTART"),
               "Are you sure you want to reset this game to the initial state?");
-    EXPECT_EQ(form.control("mnNewGame").caption, "&New Game");
-    EXPECT_EQ(form.control("rb_one").caption, "Part Candidates");
-    EXPECT_EQ(form.control("N3").caption, "-");
-    EXPECT_EQ(form.control("rb_all").hint,
+    EXPECT_EQ(form.control(ControlId::mnNewGame).caption, "&New Game");
+    EXPECT_EQ(form.control(ControlId::rb_one).caption, "Part Candidates");
+    EXPECT_EQ(form.control(ControlId::N3).caption, "-");
+    EXPECT_EQ(form.control(ControlId::rb_all).hint,
               "In this mode, the system will automatically generate candidate numbers.");
 }
 
@@ -118,8 +116,9 @@ TEST_F(MainFormTest, ADataDirectoryThatCannotBeMadeIsReportedAndStartUpGoesOn)
     EXPECT_NE(fake.lastShown().text.find(fake.dataDirectory()), std::string::npos)
         << "the message names the folder";
     EXPECT_FALSE(form.dataDirectoryUsable());
-    EXPECT_FALSE(form.board().enabled);
-    EXPECT_EQ(form.board().cell(9, 9).state, CellState::Given) << "the rest of start-up still ran";
+    EXPECT_FALSE(form.game().board().enabled);
+    EXPECT_EQ(form.game().board().cell(9, 9).state, CellState::Given)
+        << "the rest of start-up still ran";
 }
 
 TEST_F(MainFormTest, AReplayFolderThatCannotBeMadeIsReported)
@@ -152,12 +151,13 @@ TEST_F(MainFormTest, TabCyclesTheSelectedDigitAndIsSwallowed)
     EXPECT_EQ(downDigits(), "");
     std::string seen;
     for (int i = 0; i < 10; ++i) {
-        EXPECT_TRUE(form.ApplicationEvents1Message(9, true));
+        EXPECT_TRUE(form.ApplicationEvents1Message(KeyPress{Key::Tab}, true));
         seen += downDigits();
     }
     EXPECT_EQ(seen, "1234567891");
-    EXPECT_FALSE(form.ApplicationEvents1Message(9, false)) << "only while the window is active";
-    EXPECT_FALSE(form.ApplicationEvents1Message(13, true));
+    EXPECT_FALSE(form.ApplicationEvents1Message(KeyPress{Key::Tab}, false))
+        << "only while the window is active";
+    EXPECT_FALSE(form.ApplicationEvents1Message(KeyPress{Key::Other}, true));
     EXPECT_EQ(downDigits(), "1");
 }
 
@@ -172,10 +172,8 @@ TEST_F(MainFormTest, TabWithSeveralDigitsDownSelectsTheOneAfterTheFirstInNineOne
     };
     for (const Case &c : {Case{"37", "4"}, Case{"19", "1"}, Case{"289", "1"}, Case{"58", "6"}}) {
         SCOPED_TRACE("down " + c.down);
-        for (int d = 1; d <= 9; ++d)
-            form.control("disnote" + std::to_string(d)).down
-                = c.down.find(static_cast<char>('0' + d)) != std::string::npos;
-        form.ApplicationEvents1Message(9, true);
+        form.game().setSelection(Mode::PartCandidates, DigitSet::fromText(c.down));
+        form.ApplicationEvents1Message(KeyPress{Key::Tab}, true);
         EXPECT_EQ(downDigits(), c.expected);
     }
 }
@@ -183,21 +181,22 @@ TEST_F(MainFormTest, TabWithSeveralDigitsDownSelectsTheOneAfterTheFirstInNineOne
 TEST_F(MainFormTest, MainKeyboardDigitsSelectButKeypadDigitsDoNot)
 {
     start();
-    for (int key = 49; key <= 57; ++key) {
-        EXPECT_TRUE(form.FormKeyDown(key));
-        EXPECT_EQ(form.selectedDigit(), key - 48);
+    for (int d = 1; d <= 9; ++d) {
+        EXPECT_TRUE(form.FormKeyDown(KeyPress{digitKey(d)}));
+        EXPECT_EQ(form.game().selectedDigit(), d);
     }
-    form.FormKeyDown(51);
-    for (int keypad = 96; keypad <= 105; ++keypad) // VK_NUMPAD0..VK_NUMPAD9
-        EXPECT_FALSE(form.FormKeyDown(keypad));
-    EXPECT_FALSE(form.FormKeyDown(48)) << "0 selects nothing";
-    EXPECT_EQ(form.selectedDigit(), 3);
+    form.FormKeyDown(KeyPress{Key::Digit3});
+    for (int d = 1; d <= 9; ++d)
+        EXPECT_FALSE(form.FormKeyDown(KeyPress{digitKey(d), true})) << "keypad " << d;
+    EXPECT_FALSE(form.FormKeyDown(KeyPress{Key::Digit5, false, false, true})) << "a held key";
+    EXPECT_FALSE(form.FormKeyDown(KeyPress{Key::Other})) << "0 selects nothing";
+    EXPECT_EQ(form.game().selectedDigit(), 3);
 }
 
 TEST_F(MainFormTest, SelectingADigitInPartCandidatesFillsEmptyCandidateLists)
 {
     start();
-    TPICSD33 &board = form.board();
+    TPICSD33 &board = form.game().board();
     board.cell(1, 1).hxs = "5"; // a given 5 in A1; every other cell open and empty
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
@@ -205,7 +204,7 @@ TEST_F(MainFormTest, SelectingADigitInPartCandidatesFillsEmptyCandidateLists)
                 board.cell(r, c).state = CellState::Open;
     board.cell(9, 9).hxs = "12"; // the player's own marks stay
     setMode(Mode::PartCandidates);
-    form.disnote11Click(5);
+    form.game().disnote11Click(5);
     EXPECT_EQ(board.cell(1, 2).hxs, "12346789") << "a peer of the given 5";
     EXPECT_EQ(board.cell(5, 5).hxs, "123456789");
     EXPECT_EQ(board.cell(9, 9).hxs, "12");
@@ -219,18 +218,18 @@ TEST_F(MainFormTest, SelectingADigitInPartCandidatesFillsEmptyCandidateLists)
 TEST_F(MainFormTest, RightPressTogglesDigitsOnlyInPartCandidatesAndKeepsOneDown)
 {
     start();
-    form.disnote11Click(4);
-    form.disnote1MouseDown(6, MouseButton::Right);
+    form.game().disnote11Click(4);
+    form.game().disnote1MouseDown(6, MouseButton::Right);
     EXPECT_EQ(downDigits(), "4") << "other modes ignore a right press";
     setMode(Mode::PartCandidates);
-    form.disnote1MouseDown(6, MouseButton::Right);
+    form.game().disnote1MouseDown(6, MouseButton::Right);
     EXPECT_EQ(downDigits(), "46");
-    EXPECT_EQ(form.displayDigits(), "46");
-    EXPECT_EQ(form.selectedDigit(), 0) << "two digits down: no single selection";
-    form.disnote1MouseDown(4, MouseButton::Right);
-    form.disnote1MouseDown(6, MouseButton::Right);
+    EXPECT_EQ(form.game().displayDigits(), "46");
+    EXPECT_EQ(form.game().selectedDigit(), 0) << "two digits down: no single selection";
+    form.game().disnote1MouseDown(4, MouseButton::Right);
+    form.game().disnote1MouseDown(6, MouseButton::Right);
     EXPECT_EQ(downDigits(), "6") << "the only selected digit stays selected";
-    form.disnote1MouseDown(6, MouseButton::Left);
+    form.game().disnote1MouseDown(6, MouseButton::Left);
     EXPECT_EQ(downDigits(), "6");
 }
 
@@ -238,23 +237,23 @@ TEST_F(MainFormTest, StatusLineShowsHintsOfControlsAndClearsOverBackgrounds)
 {
     start();
     form.loadLanguage(Language::English);
-    form.controlHovered("btsave");
+    form.controlHovered(ControlId::btsave);
     EXPECT_EQ(form.statusText(), "Save Current Board");
     EXPECT_EQ(form.statusColour(), Colour{7978239});
-    form.controlHovered("Panel2");
+    form.controlHovered(ControlId::Panel2);
     EXPECT_EQ(form.statusText(), "");
     EXPECT_FALSE(form.statusColour().has_value());
-    form.controlHovered("colorgrid1");
+    form.controlHovered(ControlId::colorgrid1);
     EXPECT_EQ(form.statusText(),
               "When Marking is checked, you can do color marking for each cell or Candidate.");
-    form.controlHovered("grpColorPanel");
+    form.controlHovered(ControlId::grpColorPanel);
     EXPECT_EQ(form.statusText(), "");
-    form.controlHovered("disnote3");
+    form.controlHovered(ControlId::disnote3);
     EXPECT_EQ(form.statusText(), form.text("rb_all_number_hint"));
     setMode(Mode::PartCandidates);
-    form.controlHovered("disnote3");
+    form.controlHovered(ControlId::disnote3);
     EXPECT_EQ(form.statusText(), "To click the right side of the mouse can select many numbers.");
-    form.controlHovered("TimeLabel1");
+    form.controlHovered(ControlId::TimeLabel1);
     EXPECT_EQ(form.statusText(), "");
 }
 
@@ -262,7 +261,7 @@ TEST_F(MainFormTest, HoveringACellSetsItsFrameAndTheModeHint)
 {
     start();
     form.loadLanguage(Language::English);
-    TPICSD33 &board = form.board();
+    TPICSD33 &board = form.game().board();
     board.cell(2, 3).state = CellState::Open;
     board.cell(2, 4).state = CellState::Placed;
 
@@ -293,7 +292,7 @@ TEST_F(MainFormTest, HoveringACellSetsItsFrameAndTheModeHint)
     form.hoverEnter(2, 4, 0);
     EXPECT_EQ(form.statusText(), "unchanged") << "a placed cell leaves the line alone";
 
-    form.checkBoxClick("chkcolor", true);
+    form.checkBoxClick(ControlId::chkcolor, true);
     form.hoverEnter(2, 4, 0);
     EXPECT_EQ(form.statusText(), form.text("msg_color"));
 }
@@ -301,13 +300,13 @@ TEST_F(MainFormTest, HoveringACellSetsItsFrameAndTheModeHint)
 TEST_F(MainFormTest, ActivatingTheWindowClosesTheCandidatePad)
 {
     start();
-    form.board().cell(2, 2).state = CellState::Open;
+    form.game().board().cell(2, 2).state = CellState::Open;
     form.frmtile().open(2, 2);
-    form.board().cell(5, 5).setIsEnter(true); // the mouse is over a cell: the pad is kept
+    form.game().board().cell(5, 5).setIsEnter(true); // the mouse is over a cell: the pad is kept
     form.FormActivate();
     EXPECT_FALSE(form.frmtile().visible);
     EXPECT_TRUE(form.padOpen());
-    form.board().cell(5, 5).setIsEnter(false);
+    form.game().board().cell(5, 5).setIsEnter(false);
     form.frmtile().open(2, 2);
     form.FormActivate();
     EXPECT_FALSE(form.frmtile().visible);
@@ -317,10 +316,10 @@ TEST_F(MainFormTest, ActivatingTheWindowClosesTheCandidatePad)
 TEST_F(MainFormTest, WebMenuItemsOpenTheirPagesAndExitAsksToClose)
 {
     start();
-    form.webMenuClick("mnc3");
+    form.webMenuClick(ControlId::mnc3);
     ASSERT_EQ(fake.shellOpens().size(), 1u);
     EXPECT_EQ(fake.shellOpens()[0].rfind("https://", 0), 0u);
-    form.webMenuClick("mnAbout");
+    form.webMenuClick(ControlId::mnAbout);
     EXPECT_EQ(fake.shellOpens().size(), 1u) << "not a web item";
     EXPECT_FALSE(form.closeRequested());
     form.mnExitClick();
@@ -330,11 +329,11 @@ TEST_F(MainFormTest, WebMenuItemsOpenTheirPagesAndExitAsksToClose)
 TEST_F(MainFormTest, ColourMarksPaintOverTheDefaultColoursAndHighlightShowsThrough)
 {
     start();
-    TPICSD33 &board = form.board();
+    TPICSD33 &board = form.game().board();
     board.cell(3, 3).hxs = "7";
     board.cell(4, 4).hxs = "7";
     board.cell(4, 4).isError = true;
-    form.disnote11Click(7);
+    form.game().disnote11Click(7);
     EXPECT_EQ(board.cell(3, 3).color, board.highcolor);
     EXPECT_EQ(board.cell(4, 4).color, board.errorcolor) << "the error mark wins";
     EXPECT_EQ(board.cell(5, 5).color, board.boxColour(5, 5));
@@ -348,7 +347,7 @@ TEST_F(MainFormTest, StartUpAppearanceGivesEveryCellTheMainBoardsBackground)
     form.applyBoardAppearance();
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
-            EXPECT_EQ(form.board().cell(r, c).color, Colour{0x00D9F7F7});
+            EXPECT_EQ(form.game().board().cell(r, c).color, Colour{0x00D9F7F7});
 }
 
 } // namespace

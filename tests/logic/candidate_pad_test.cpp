@@ -93,22 +93,23 @@ TEST_F(CandidatePadTest, AutomaticFillsWhatThePeersAllowWhateverThePadShowed)
 TEST_F(CandidatePadTest, DigitKeysToggleOtherKeysOnlyWriteEscCloses)
 {
     openOn("");
-    for (int key = '1'; key <= '9'; ++key)
-        pad.keyPress(key);
+    for (int d = 1; d <= 9; ++d)
+        pad.keyPress(digitKey(d));
     EXPECT_EQ(target().hxs, "123456789");
-    pad.keyPress('4');
+    pad.keyPress(Key::Digit4);
     EXPECT_EQ(target().hxs, "12356789");
 
-    // Keys outside "1".."9" (here "0", ":" and "a") toggle nothing, but still write the pad.
-    for (int key : {'0', ':', 'a'}) {
+    // Keys outside "1".."9" (here any other key and Tab) toggle nothing, but still write the
+    // pad.
+    for (const Key key : {Key::Other, Key::Tab}) {
         target().hxs = "stale";
         pad.keyPress(key);
-        EXPECT_EQ(target().hxs, "12356789") << key;
+        EXPECT_EQ(target().hxs, "12356789") << static_cast<int>(key);
     }
     EXPECT_TRUE(pad.padOpen);
 
     target().hxs = "stale";
-    pad.keyPress(Tfrmtile::kKeyEscape);
+    pad.keyPress(Key::Escape);
     EXPECT_EQ(target().hxs, "12356789");
     EXPECT_FALSE(pad.padOpen);
     EXPECT_FALSE(pad.visible);
@@ -124,7 +125,7 @@ TEST_F(CandidatePadTest, EveryRouteClosesOnceAndOnlyTheHandlersReleaseTheCell)
         bool padOpenAfter;
     };
     const Route routes[] = {
-        {"Esc", [](Tfrmtile &p) { p.keyPress(Tfrmtile::kKeyEscape); }, false},
+        {"Esc", [](Tfrmtile &p) { p.keyPress(Key::Escape); }, false},
         {"Automatic", [](Tfrmtile &p) { p.AdvGlowButton1Click(); }, false},
         // The main window closes the pad when it is activated or its board is clicked; it
         // decides itself whether the pad lets go of the cell.
@@ -139,7 +140,7 @@ TEST_F(CandidatePadTest, EveryRouteClosesOnceAndOnlyTheHandlersReleaseTheCell)
         EXPECT_EQ(pad.padOpen, route.padOpenAfter);
 
         pad.close();
-        pad.keyPress(Tfrmtile::kKeyEscape);
+        pad.keyPress(Key::Escape);
         EXPECT_EQ(closes, 1) << "closing a closed pad must not refresh again";
     }
 }

@@ -107,7 +107,7 @@ TEST_F(CandidatePadDialogTest, Screenshot)
 {
     LanguageTable english;
     english.load(Language::English);
-    pad.applyLanguage(english);
+    pad.applyLanguage([&](std::string_view key) { return english.lookup(key); });
     dialog.syncFromModel();
     EXPECT_EQ(dialog.automaticButton()->text(), QStringLiteral("Automatic"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Show Candidates"));

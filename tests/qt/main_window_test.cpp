@@ -34,10 +34,10 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    template <typename T> T *widget(const std::string &name)
+    template <typename T> T *widget(ControlId id)
     {
-        auto *w = qobject_cast<T *>(window->controlObject(name));
-        EXPECT_NE(w, nullptr) << name;
+        auto *w = qobject_cast<T *>(window->controlObject(id));
+        EXPECT_NE(w, nullptr) << controlRow(id).name;
         return w;
     }
 
@@ -53,29 +53,30 @@ TEST_F(MainWindowTest, ClientAreaHasItsDesignedFixedSizeAndPlaces)
     const QPoint boardTopLeft = window->boardWidget()->mapTo(window->clientArea(), QPoint(0, 0));
     EXPECT_EQ(boardTopLeft, QPoint(6 + 1 + 25, 31 + 1 + 20));
     EXPECT_EQ(window->boardWidget()->size(), QSize(422, 422));
-    EXPECT_EQ(widget<QWidget>("ProgressBar1")->geometry(), QRect(480, 432, 11, 57));
-    EXPECT_EQ(widget<QWidget>("disnote9")->geometry(), QRect(71, 133, 29, 28));
-    EXPECT_EQ(widget<QWidget>("bthelp2")->geometry(), QRect(565, 217, 19, 17));
+    EXPECT_EQ(widget<QWidget>(ControlId::ProgressBar1)->geometry(), QRect(480, 432, 11, 57));
+    EXPECT_EQ(widget<QWidget>(ControlId::disnote9)->geometry(), QRect(71, 133, 29, 28));
+    EXPECT_EQ(widget<QWidget>(ControlId::bthelp2)->geometry(), QRect(565, 217, 19, 17));
 }
 
 TEST_F(MainWindowTest, EveryControlOfTheLogicHasAWidgetOrAction)
 {
-    for (const Control &c : form.controls()) {
-        if (c.kind == ControlKind::ToolButton && c.isSeparator)
+    for (const ControlRow &row : mainControlTable()) {
+        if (row.kind == ControlKind::ToolButton && row.isSeparator)
             continue; // toolbar spacers are only gaps
-        EXPECT_NE(window->controlObject(c.name), nullptr) << c.name;
+        EXPECT_NE(window->controlObject(row.id), nullptr) << row.name;
     }
 }
 
 TEST_F(MainWindowTest, MenusFollowTheLogicsCaptionsAndVisibility)
 {
-    auto *about = qobject_cast<QAction *>(window->controlObject("mnAbout"));
+    auto *about = qobject_cast<QAction *>(window->controlObject(ControlId::mnAbout));
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->text().toStdString(), form.control("mnAbout").caption);
-    EXPECT_FALSE(qobject_cast<QAction *>(window->controlObject("mne1"))->isVisible());
-    EXPECT_TRUE(qobject_cast<QAction *>(window->controlObject("mnc1"))->isVisible());
-    EXPECT_FALSE(qobject_cast<QAction *>(window->controlObject("mnCreatetxt"))->isVisible());
-    EXPECT_TRUE(qobject_cast<QAction *>(window->controlObject("N1"))->isSeparator());
+    EXPECT_EQ(about->text().toStdString(), form.control(ControlId::mnAbout).caption);
+    EXPECT_FALSE(qobject_cast<QAction *>(window->controlObject(ControlId::mne1))->isVisible());
+    EXPECT_TRUE(qobject_cast<QAction *>(window->controlObject(ControlId::mnc1))->isVisible());
+    EXPECT_FALSE(
+        qobject_cast<QAction *>(window->controlObject(ControlId::mnCreatetxt))->isVisible());
+    EXPECT_TRUE(qobject_cast<QAction *>(window->controlObject(ControlId::N1))->isSeparator());
 }
 
 TEST_F(MainWindowTest, TabCyclesDigitsWithoutMovingFocus)
@@ -83,8 +84,8 @@ TEST_F(MainWindowTest, TabCyclesDigitsWithoutMovingFocus)
     QWidget *focusBefore = QApplication::focusWidget();
     for (int expected : {1, 2, 3}) {
         QTest::keyClick(window.get(), Qt::Key_Tab);
-        EXPECT_EQ(form.selectedDigit(), expected);
-        EXPECT_TRUE(widget<QToolButton>("disnote" + std::to_string(expected))->isChecked());
+        EXPECT_EQ(form.game().selectedDigit(), expected);
+        EXPECT_TRUE(widget<QToolButton>(digitButton(expected))->isChecked());
     }
     EXPECT_EQ(QApplication::focusWidget(), focusBefore);
 }
@@ -92,40 +93,41 @@ TEST_F(MainWindowTest, TabCyclesDigitsWithoutMovingFocus)
 TEST_F(MainWindowTest, MainKeyboardDigitSelectsButKeypadDigitDoesNot)
 {
     QTest::keyClick(window.get(), Qt::Key_7);
-    EXPECT_EQ(form.selectedDigit(), 7);
+    EXPECT_EQ(form.game().selectedDigit(), 7);
     QTest::keyClick(window.get(), Qt::Key_4, Qt::KeypadModifier);
-    EXPECT_EQ(form.selectedDigit(), 7);
+    EXPECT_EQ(form.game().selectedDigit(), 7);
 }
 
 TEST_F(MainWindowTest, ClickingADigitButtonSelectsIt)
 {
-    QTest::mouseClick(widget<QToolButton>("disnote6"), Qt::LeftButton);
-    EXPECT_EQ(form.selectedDigit(), 6);
-    QTest::mouseClick(widget<QToolButton>("disnote2"), Qt::LeftButton);
-    EXPECT_EQ(form.selectedDigit(), 2);
-    EXPECT_FALSE(widget<QToolButton>("disnote6")->isChecked());
+    QTest::mouseClick(widget<QToolButton>(ControlId::disnote6), Qt::LeftButton);
+    EXPECT_EQ(form.game().selectedDigit(), 6);
+    QTest::mouseClick(widget<QToolButton>(ControlId::disnote2), Qt::LeftButton);
+    EXPECT_EQ(form.game().selectedDigit(), 2);
+    EXPECT_FALSE(widget<QToolButton>(ControlId::disnote6)->isChecked());
 }
 
 TEST_F(MainWindowTest, ClickingACellThroughTheWindowPlacesTheSelectedDigit)
 {
     MersenneRandom random(7);
-    form.setRandomSource(random);
-    QTest::mouseClick(widget<QToolButton>("btCreateVeryEasy"), Qt::LeftButton);
-    ASSERT_TRUE(form.board().enabled);
+    form.game().setRandomSource(random);
+    QTest::mouseClick(widget<QToolButton>(ControlId::btCreateVeryEasy), Qt::LeftButton);
+    ASSERT_TRUE(form.game().board().enabled);
     QTest::keyClick(window.get(), Qt::Key_5);
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
-            if (form.board().cell(r, c).state != CellState::Open
-                || form.board().allowedHxs(r, c).find('5') == std::string::npos)
+            if (form.game().board().cell(r, c).state != CellState::Open
+                || form.game().board().allowedHxs(r, c).find('5') == std::string::npos)
                 continue;
             const PixelPos origin = TPICSD33::cellOrigin(r, c);
             const QPoint centre(origin.x + 23, origin.y + 23);
             QTest::mouseClick(window->boardWidget(), Qt::LeftButton, {}, centre);
-            EXPECT_EQ(form.board().cell(r, c).hxs, "5");
-            EXPECT_EQ(form.board().cell(r, c).state, CellState::Placed);
-            EXPECT_EQ(form.board().cell(r, c).color, form.board().highcolor);
-            EXPECT_EQ(form.progressBar(5).position,
-                      qobject_cast<Tmousepb *>(window->controlObject("ProgressBar5"))->position());
+            EXPECT_EQ(form.game().board().cell(r, c).hxs, "5");
+            EXPECT_EQ(form.game().board().cell(r, c).state, CellState::Placed);
+            EXPECT_EQ(form.game().board().cell(r, c).color, form.game().board().highcolor);
+            EXPECT_EQ(form.game().progressBar(5).position,
+                      qobject_cast<Tmousepb *>(window->controlObject(ControlId::ProgressBar5))
+                          ->position());
             return;
         }
     }
@@ -135,11 +137,11 @@ TEST_F(MainWindowTest, ClickingACellThroughTheWindowPlacesTheSelectedDigit)
 TEST_F(MainWindowTest, RightClickOnAnOpenCellOpensTheCandidatePadBesideIt)
 {
     MersenneRandom random(3);
-    form.setRandomSource(random);
-    QTest::mouseClick(widget<QToolButton>("btCreateVeryEasy"), Qt::LeftButton);
+    form.game().setRandomSource(random);
+    QTest::mouseClick(widget<QToolButton>(ControlId::btCreateVeryEasy), Qt::LeftButton);
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
-            if (form.board().cell(r, c).state != CellState::Open)
+            if (form.game().board().cell(r, c).state != CellState::Open)
                 continue;
             const PixelPos origin = TPICSD33::cellOrigin(r, c);
             QTest::mouseClick(window->boardWidget(), Qt::RightButton, {},
@@ -151,7 +153,7 @@ TEST_F(MainWindowTest, RightClickOnAnOpenCellOpensTheCandidatePadBesideIt)
                       window->frameGeometry().topLeft() + QPoint(46 * c + 20, 46 * r + 90));
             QTest::keyClick(pad, Qt::Key_3);
             QTest::keyClick(pad, Qt::Key_8);
-            EXPECT_EQ(form.board().cell(r, c).hxs, "38");
+            EXPECT_EQ(form.game().board().cell(r, c).hxs, "38");
             QTest::keyClick(pad, Qt::Key_Escape);
             EXPECT_FALSE(pad->isVisible());
             return;
@@ -162,30 +164,31 @@ TEST_F(MainWindowTest, RightClickOnAnOpenCellOpensTheCandidatePadBesideIt)
 TEST_F(MainWindowTest, WritesScreenshotsOfAVeryEasyGameInEachMode)
 {
     MersenneRandom random(11);
-    form.setRandomSource(random);
-    QTest::mouseClick(widget<QToolButton>("btCreateVeryEasy"), Qt::LeftButton);
+    form.game().setRandomSource(random);
+    QTest::mouseClick(widget<QToolButton>(ControlId::btCreateVeryEasy), Qt::LeftButton);
     // A few entries of the player: three correct digits.
     int placed = 0;
     for (int r = 1; r <= 9 && placed < 3; ++r) {
         for (int c = 1; c <= 9 && placed < 3; ++c) {
-            if (form.board().cell(r, c).state != CellState::Open)
+            if (form.game().board().cell(r, c).state != CellState::Open)
                 continue;
-            form.disnote11Click(form.QJ1().node(r, c).value);
+            form.game().disnote11Click(form.game().record().node(r, c).value);
             form.cellClick(r, c, MouseButton::Left);
             ++placed;
         }
     }
     QTest::keyClick(window.get(), Qt::Key_4);
     QDir().mkpath(QStringLiteral(KESTREL_SCREENSHOT_DIR));
-    const std::pair<const char *, const char *> modes[]
-        = {{"rb_none", "game_pencil.png"}, {"rb_all", "game_all.png"}, {"rb_one", "game_part.png"}};
+    const std::pair<ControlId, const char *> modes[] = {{ControlId::rb_none, "game_pencil.png"},
+                                                        {ControlId::rb_all, "game_all.png"},
+                                                        {ControlId::rb_one, "game_part.png"}};
     for (const auto &[radio, file] : modes) {
         QTest::mouseClick(widget<QRadioButton>(radio), Qt::LeftButton);
-        ASSERT_TRUE(widget<QRadioButton>(radio)->isChecked()) << radio;
+        ASSERT_TRUE(widget<QRadioButton>(radio)->isChecked()) << file;
         ASSERT_TRUE(window->grab().save(QStringLiteral(KESTREL_SCREENSHOT_DIR "/") + file));
     }
-    EXPECT_EQ(form.mode(), Mode::PartCandidates);
-    EXPECT_EQ(form.selectedDigit(), 4);
+    EXPECT_EQ(form.game().mode(), Mode::PartCandidates);
+    EXPECT_EQ(form.game().selectedDigit(), 4);
 }
 
 TEST_F(MainWindowTest, WritesAScreenshotOfTheStartedWindow)

@@ -16,14 +16,14 @@ class PlaySession : public testing::Test
 protected:
     PlaySession()
     {
-        form.setRandomSource(random);
+        form.game().setRandomSource(random);
         form.FormCreate();
         form.loadLanguage(Language::English);
     }
 
-    TPICSD33 &board() { return form.board(); }
+    TPICSD33 &board() { return form.game().board(); }
     TPicNode &cell(CellPos p) { return board().cell(p.row, p.col); }
-    int solution(CellPos p) { return form.QJ1().node(p.row, p.col).value; }
+    int solution(CellPos p) { return form.game().record().node(p.row, p.col).value; }
 
     /// Open cells of the board in row-major order.
     std::vector<CellPos> openCells()
@@ -56,7 +56,7 @@ protected:
     /// Places the solution digit of `p` with a left click in Pencil and Paper mode.
     void place(CellPos p)
     {
-        form.disnote11Click(solution(p));
+        form.game().disnote11Click(solution(p));
         form.cellClick(p.row, p.col, MouseButton::Left);
     }
     /// Places the solution in every open cell but the last, as the player would.
@@ -70,8 +70,8 @@ protected:
     /// A click on the radio button of `mode`, with the press check of Pencil and Paper.
     void clickMode(Mode mode)
     {
-        if (mode != Mode::PencilAndPaper || form.rb_noneMouseDown())
-            form.radioClick(mode);
+        if (mode != Mode::PencilAndPaper || form.game().rb_noneMouseDown())
+            form.game().radioClick(mode);
     }
 
     FakePlatform fake;

@@ -26,7 +26,7 @@ int main(int argc, char **argv)
     std::optional<kestrel::MersenneRandom> seeded;
     if (qEnvironmentVariableIsSet("KESTREL_SEED")) {
         seeded.emplace(qEnvironmentVariable("KESTREL_SEED").toULongLong());
-        form.setRandomSource(*seeded);
+        form.game().setRandomSource(*seeded);
     }
     form.FormCreate();
     form.applyBoardAppearance();

@@ -1,12 +1,14 @@
 #pragma once
-// The Qt shell of the main window: one widget per control of TForm1, placed at its designed
-// position; events go to TForm1's handlers, and after each handler the widgets are synced
-// from the logic's state.
+// The Qt shell of the main window: one widget or menu action per row of the control table,
+// placed at its designed position; events go to TForm1 and the game, and after each one the
+// widgets are synced from the logic's state.
 
+#include "app/main_controls.hpp"
 #include "board/qt/board_widget.hpp"
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
@@ -21,7 +23,6 @@ namespace kestrel {
 class TForm1;
 class ColorGridWidget;
 class Dialogs;
-class SolverDialog;
 class CandidatePadDialog;
 
 class MainWindow : public QMainWindow, private BoardEvents
@@ -37,8 +38,8 @@ public:
     void syncFromModel();
 
     BoardWidget *boardWidget() const { return m_board; }
-    /// The widget or action of the control named `name` (for tests); null when none.
-    QObject *controlObject(const std::string &name) const;
+    /// The widget or menu action of control `id` (for tests); null when none.
+    QObject *controlObject(ControlId id) const;
     QWidget *clientArea() const { return m_client; }
     /// The secondary windows the logic opens by name, for the platform's window host.
     const std::map<std::string, QWidget *> &secondaryWindows() const { return m_secondaryWindows; }
@@ -51,16 +52,17 @@ protected:
 private:
     void buildMenus();
     void buildClientArea();
-    void buildToolBars();
-    void buildSidePanel();
-    void buildBoardFrame();
-    void menuTriggered(const std::string &name);
-    void watchHover(QWidget *widget, const std::string &name);
-    void addCheckBox(QWidget *parent, const std::string &name, const QRect &geometry);
+    QWidget *buildControl(const ControlRow &row, QWidget *parent);
+    QWidget *buildToolButton(const ControlRow &row, QWidget *parent);
+    QWidget *buildDigitButton(const ControlRow &row, QWidget *parent);
+    QWidget *buildLabel(const ControlRow &row, QWidget *parent);
+    void buildBoard(QWidget *panel);
+    void watchHover(QWidget *widget, ControlId id);
     void runAndSync(const std::function<void()> &handler);
+    void syncControl(ControlId id);
     void syncClock();
-    void showSolverWindow();
     void syncCandidatePad();
+    bool forwardKey(QObject *watched, QEvent *event);
 
     // BoardEvents
     void cellPressed(int row, int col, MouseButton button) override;
@@ -72,19 +74,15 @@ private:
 
     TForm1 &m_form;
     Dialogs &m_dialogs;
-    SolverDialog *m_solverDialog = nullptr;
     CandidatePadDialog *m_padDialog = nullptr;
     QWidget *m_client = nullptr;
     BoardWidget *m_board = nullptr;
-    QLabel *m_status = nullptr;
-    QLabel *m_clock = nullptr;
     QTimer *m_clockTimer = nullptr;
-    QLabel *m_level = nullptr;
     ColorGridWidget *m_colorGrid = nullptr;
-    std::map<std::string, QMenu *> m_menus;
-    std::map<std::string, QAction *> m_actions;
-    std::map<std::string, QWidget *> m_widgets;
-    std::map<QObject *, std::string> m_hoverNames;
+    std::array<QMenu *, kControlCount> m_menus{};
+    std::array<QAction *, kControlCount> m_actions{};
+    std::array<QWidget *, kControlCount> m_widgets{};
+    std::map<QObject *, ControlId> m_hoverIds;
     std::map<std::string, QWidget *> m_secondaryWindows;
 };
 

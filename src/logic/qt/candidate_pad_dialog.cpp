@@ -22,16 +22,16 @@ protected:
     void nextCheckState() override { }
 };
 
-// The pad's key code for a Qt key: "1".."9" (main row or keypad) and Esc keep their character
-// codes; every other key still counts as a key press, so it gets a code that means nothing.
-int padKeyCode(const QKeyEvent &event)
+// The pad's key for a Qt key: "1".."9" (main row or keypad) and Esc; every other key still
+// counts as a key press.
+Key padKey(const QKeyEvent &event)
 {
     const int key = event.key();
     if (key >= Qt::Key_1 && key <= Qt::Key_9)
-        return Tfrmtile::kKeyDigit1 + (key - Qt::Key_1);
+        return digitKey(key - Qt::Key_1 + 1);
     if (key == Qt::Key_Escape)
-        return Tfrmtile::kKeyEscape;
-    return 0;
+        return Key::Escape;
+    return Key::Other;
 }
 
 } // namespace
@@ -119,7 +119,7 @@ void CandidatePadDialog::keyPressEvent(QKeyEvent *event)
 {
     // Every key belongs to the pad, Esc included: QDialog's own Esc handling would hide the
     // window without the pad knowing.
-    m_pad.keyPress(padKeyCode(*event));
+    m_pad.keyPress(padKey(*event));
     event->accept();
     afterHandler();
 }

@@ -1,4 +1,5 @@
-// Check Error, Show Solution and the help pages of the main window.
+// The windows the main window opens over the game: the hint window, Check Error's message,
+// the solution viewers and the help pages.
 #include "app/main_form.hpp"
 
 #include "core/digit_strings.hpp"
@@ -6,38 +7,9 @@
 
 namespace kestrel {
 
-namespace {
-
-// Paint of a wrong entry found by Check Error.
-constexpr Colour kCheckErrorColour = 0x000000FE;
-
-} // namespace
-
 void TForm1::btcheckClick()
 {
-    bool found = false;
-    const bool pencil = mode() == Mode::PencilAndPaper;
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c) {
-            TPicNode &cell = m_board.cell(r, c);
-            const int v = m_QJ1.node(r, c).value;
-            if (v == 0)
-                continue;
-            const char digit = static_cast<char>('0' + v);
-            if (cell.hxs.size() == 1) {
-                // One character is read as a value, also a lone candidate.
-                if (cell.hxs[0] != digit) {
-                    cell.color = kCheckErrorColour;
-                    found = true;
-                }
-            } else if (!pencil && cell.state == CellState::Open && cell.hxs.find(digit) == std::string::npos) {
-                cell.color = kCheckErrorColour;
-                cell.setcolor(kCheckErrorColour);
-                found = true;
-            }
-        }
-    }
-    if (!found)
+    if (!m_game.checkErrors())
         m_platform.dialogs.inform(text("msg_no_error"), m_caption);
 }
 
@@ -47,29 +19,31 @@ void TForm1::btShowhintClick()
     // screen before it shows.
     m_frmsolover.openWindow();
     m_platform.windows.showModal("Tfrmsolover");
-    refreshProgressBars();
-    if (m_board.isSolved())
-        completion(CompletedBy::HintWindow);
+    m_game.refreshProgressBars();
+    if (m_game.board().isSolved())
+        m_game.completion(CompletedBy::HintWindow);
 }
 
 void TForm1::btsolveClick()
 {
     if (!m_platform.dialogs.confirm(text("msg_solve"), m_caption))
         return;
-    std::string solution = m_QJ1.solutionString();
+    const TPICSD33 &board = m_game.board();
+    std::string solution = m_game.record().solutionString();
     if (solution.empty()) {
         std::string puzzle;
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c)
-                puzzle += m_board.cell(r, c).state == CellState::Given && m_board.cell(r, c).hxs.size() == 1
-                    ? m_board.cell(r, c).hxs[0]
+                puzzle += board.cell(r, c).state == CellState::Given
+                        && board.cell(r, c).hxs.size() == 1
+                    ? board.cell(r, c).hxs[0]
                     : '*';
         const UniqueOutcome outcome = m_frm_sol.solveUnique(puzzle);
-        switch (uniqueCode(outcome.result)) {
-        case 0:
+        switch (outcome.result) {
+        case UniqueResult::Unique:
             solution = outcome.first;
             break;
-        case 2:
+        case UniqueResult::Several:
             m_platform.dialogs.inform(text("msg_twosolve"), m_caption);
             m_Frmdas.fill(outcome.first, outcome.second, m_lst1);
             m_platform.windows.showModal("TFrmdas");
@@ -79,7 +53,7 @@ void TForm1::btsolveClick()
             return;
         }
     }
-    m_frmda.fill(m_board, solution);
+    m_frmda.fill(board, solution);
     m_platform.windows.showModal("Tfrmda");
 }
 

@@ -1,4 +1,4 @@
-#include "app/step_log.hpp"
+#include "game/step_log.hpp"
 
 #include "core/board.hpp"
 #include "core/digit_strings.hpp"
@@ -122,7 +122,7 @@ std::vector<std::string> gameFileLines(const GameFile &game)
 {
     std::vector<std::string> lines;
     lines.reserve(game.steps.size() + 2);
-    lines.push_back(std::to_string(game.level) + " " + game.givens);
+    lines.push_back(std::to_string(levelNumber(game.level)) + " " + game.givens);
     lines.push_back(game.solution);
     lines.insert(lines.end(), game.steps.begin(), game.steps.end());
     return lines;
@@ -160,7 +160,7 @@ GameFileReading parseGameFile(const std::vector<std::string> &lines)
             return fail(GameFileProblem::BadStep, static_cast<int>(i) + 1);
 
     GameFile game;
-    game.level = first[0] - '0';
+    game.level = static_cast<Level>(first[0] - '0'); // 0..5 checked above
     game.givens = std::string(givens);
     game.solution = std::string(solution);
     game.steps.assign(lines.begin() + 2, lines.end());

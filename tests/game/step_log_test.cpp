@@ -1,4 +1,4 @@
-#include "app/step_log.hpp"
+#include "game/step_log.hpp"
 
 #include "core/board.hpp"
 
@@ -97,7 +97,7 @@ TEST(StepLog, RecordingAfterGoingBackCutsTheUndoneSteps)
 TEST(GameFile, ReadsWhatItWritesAndNamesTheFirstProblem)
 {
     GameFile game;
-    game.level = 3;
+    game.level = Level::Tough;
     game.givens = std::string(40, '0') + std::string(41, '7');
     game.solution = std::string(81, '9');
     game.steps = {snapshotOf(std::vector<std::string>(81, "3")),
@@ -106,7 +106,7 @@ TEST(GameFile, ReadsWhatItWritesAndNamesTheFirstProblem)
     EXPECT_EQ(lines[0], "3 " + game.givens);
     const GameFileReading reading = parseGameFile(lines);
     ASSERT_TRUE(reading.file.has_value());
-    EXPECT_EQ(reading.file->level, 3);
+    EXPECT_EQ(reading.file->level, Level::Tough);
     EXPECT_EQ(reading.file->givens, game.givens);
     EXPECT_EQ(reading.file->steps, game.steps);
 

@@ -11,6 +11,8 @@
 //   2   the solution (81 digits), or empty when it is not known
 //   3…  the step log, step 0 first
 
+#include "core/cell_state.hpp"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,7 +69,7 @@ private:
 /// A game file's contents.
 struct GameFile
 {
-    int level = 0;
+    Level level = Level::VeryEasy;
     std::string givens; ///< 81 characters
     std::string solution; ///< 81 digits, or empty
     std::vector<std::string> steps;
