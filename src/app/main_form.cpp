@@ -272,8 +272,8 @@ void TForm1::openCandidatePad(int row, int col)
 
 void TForm1::cellClick(int row, int col, MouseButton button)
 {
-    if (!m_game.board().enabled)
-        return;
+    if (!m_game.board().enabled || button == MouseButton::Middle)
+        return; // only the left and right buttons act on the board
     if (m_game.marking()) {
         m_game.markCell(row, col, button);
         return;

@@ -20,6 +20,7 @@ void TForm1::btShowhintClick()
     m_frmsolover.openWindow();
     m_platform.windows.showModal("Tfrmsolover");
     m_game.refreshProgressBars();
+    m_game.redrawBoard();
     if (m_game.board().isSolved())
         m_game.completion(CompletedBy::HintWindow);
 }

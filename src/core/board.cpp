@@ -360,9 +360,12 @@ void TPICSD33::redraw(CandidateStep step, std::string_view digits)
                     node.Hide();
                 break;
             case CandidateStep::HonourHidden:
-                // Given and placed cells keep whatever the first Hide left them.
+                // A given or placed cell never shows a candidate: marks written before its
+                // digit stay in the step log but are not drawn over the digit.
                 if (open)
                     node.showhxs();
+                else
+                    node.Hide();
                 break;
             }
         }

@@ -12,8 +12,8 @@ void ColourMarks::clear()
 
 void ColourMarks::storeFrom(const TPICSD33 &board)
 {
-    const Colour standard[]
-        = {board.errorcolor, board.highcolor, board.UNFoucsColor1, board.UNFoucsColor2};
+    const Colour standard[] = {board.errorcolor, board.highcolor, board.UNFoucsColor1,
+                               board.UNFoucsColor2, kCheckErrorColour};
     auto markOf = [&](Colour colour) {
         for (const Colour s : standard)
             if (colour == s)

@@ -17,6 +17,8 @@ class ColourMarks
 public:
     /// Table value meaning "no mark" ($00C0C9CD).
     static constexpr Colour kNoMark = 12634573;
+    /// Paint of a wrong entry found by Check Error; never a mark of the player's.
+    static constexpr Colour kCheckErrorColour = 0x000000FE;
 
     ColourMarks() { clear(); }
 
@@ -28,7 +30,7 @@ public:
         return m_marks[cellIndex(row, col)][static_cast<std::size_t>(entry)];
     }
     /// Takes the board's cell and sub-panel colours as the marks; the board's own colours
-    /// (error, highlight, the two box backgrounds) read as "no mark".
+    /// (error, highlight, the two box backgrounds) and Check Error's paint read as "no mark".
     void storeFrom(const TPICSD33 &board);
 
 private:

@@ -139,6 +139,9 @@ void Game::disnote1MouseDown(int digit, MouseButton button)
     if (displayDigits().empty())
         m_down.add(digit);
     m_board.refreshFilterAny(displayDigits());
+    // The redraw wipes the cell colours; the board keeps showing its highlight and marks.
+    highlightSelectedDigit();
+    reapplyColourMarks();
 }
 
 void Game::typeDigit(int digit)
@@ -210,7 +213,7 @@ void Game::fillCandidates()
                 cell.hxs = m_board.allowedHxs(r, c);
         });
     }
-    if (autoUpdateOn()) {
+    if (autoUpdateOn() && !m_restoringFile) {
         forEachCell(m_board, [&](TPicNode &cell, int r, int c) {
             if (cell.state == CellState::Open)
                 cell.hxs = m_board.reduceHxs(r, c);
@@ -319,6 +322,13 @@ void Game::redrawForMode()
         m_board.refreshFilterAny(displayDigits());
         break;
     }
+}
+
+void Game::redrawBoard()
+{
+    redrawForMode();
+    highlightSelectedDigit();
+    reapplyColourMarks();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -244,6 +244,9 @@ public:
 
     // --- board redraw shared by the commands -----------------------------------------------------
 
+    /// Draws the board for the mode, with the selected digit's highlight and the marks, as
+    /// after any command (the hint window leaves its own colours).
+    void redrawBoard();
     /// Every non-open, unmarked cell whose digit is the selected one gets `highcolor`.
     void highlightSelectedDigit();
     /// Resets every cell and sub-panel to its default colour, then paints the stored marks
@@ -290,6 +293,7 @@ private:
     bool m_digitsAllowAllUp = false;
     bool m_candidateSet = false;
     AutoUpdateBox m_autoUpdate;
+    bool m_restoringFile = false; ///< a game file's last step is being put back
     bool m_marking = false;
     int m_markingColour = 0;
 

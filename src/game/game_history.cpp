@@ -92,8 +92,15 @@ void Game::loadGame(const GameFile &game)
     clearBoardForLoad();
     m_stepLog.load(game.steps);
     m_QJ1.loadGivens(game.givens);
-    m_QJ1.loadValues(game.solution);
+    // A game without a stored solution keeps its givens' values: it is a game like any
+    // other (Restart, the last game written at closing).
+    if (!game.solution.empty())
+        m_QJ1.loadValues(game.solution);
+    // The file's candidates are put back as they were saved: whether automatic update was on
+    // is not in the file, so the mode change must not reduce them.
+    m_restoringFile = true;
     restoreSnapshot(m_stepLog.lines().back());
+    m_restoringFile = false;
     for (int r = 1; r <= 9; ++r)
         for (int c = 1; c <= 9; ++c)
             m_board.cell(r, c).state = m_QJ1.node(r, c).given ? CellState::Given : CellState::Open;
@@ -102,12 +109,18 @@ void Game::loadGame(const GameFile &game)
     m_board.nd = game.level;
     setStepButtonsFromLog();
     showRecordOnBoard();
+    // Showing the record turns placed digits into open cells, so the recount records that
+    // board as an extra step, which is dropped again; a last step without a placed digit
+    // records nothing and must stay.
+    const std::size_t stepsBefore = m_stepLog.lines().size();
     refreshProgressBars();
+    const bool extraStep = m_stepLog.lines().size() > stepsBefore;
     disnote11Click(1);
     m_board.nd = game.level;
     m_board.hideMultiHxs();
     m_levelText = levelTextOf(game.level);
-    m_stepLog.removeLast();
+    if (extraStep)
+        m_stepLog.removeLast();
     btlastClick();
     startClock();
     // The board keeps the level the file holds (also after Load Replay), so that the next

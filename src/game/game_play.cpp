@@ -18,8 +18,7 @@ constexpr const char *kLevelTextKeys[]
 constexpr Colour kBarFull = 0x000000FF; // red
 constexpr Colour kBarPartial = 0x00FF0000; // blue
 
-// Paint of a wrong entry found by Check Error.
-constexpr Colour kCheckErrorColour = 0x000000FE;
+constexpr Colour kCheckErrorColour = ColourMarks::kCheckErrorColour;
 
 std::string digitText(int d)
 {
@@ -119,6 +118,8 @@ void Game::takeBackPlacedDigit(int row, int col)
 CellPressFollowUp Game::cellClick(int row, int col, MouseButton button)
 {
     CellPressFollowUp followUp = CellPressFollowUp::None;
+    if (button == MouseButton::Middle)
+        return followUp; // only the left and right buttons act on the board
     TPicNode &cell = m_board.cell(row, col);
     if (m_mode != Mode::PencilAndPaper && cell.state == CellState::Placed) {
         takeBackPlacedDigit(row, col);
@@ -153,8 +154,8 @@ CellPressFollowUp Game::cellClick(int row, int col, MouseButton button)
 
 void Game::candidateClick(int row, int col, int digit, MouseButton button)
 {
-    if (!m_board.enabled)
-        return;
+    if (!m_board.enabled || button == MouseButton::Middle)
+        return; // only the left and right buttons act on the board
     if (m_marking) {
         markCandidate(row, col, digit, button);
         return;

@@ -47,14 +47,25 @@ struct Command
 TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
 {
     auto levelIs = [](Level level) {
-        return [level](CommandTest &t) { return t.form.game().board().nd == level; };
+        return [level](CommandTest &t) {
+            return t.form.game().board().nd == level;
+        };
     };
-    auto asked = [](CommandTest &t) { return !t.fake.shownOfKind("confirm").empty(); };
-    auto nothing = [](CommandTest &) {};
-    auto levelUnknown = [](CommandTest &t) { t.form.game().board().nd = Level::Unknown; };
-    auto answerNo = [](CommandTest &t) { t.fake.answerConfirm(false); };
+    auto asked = [](CommandTest &t) {
+        return !t.fake.shownOfKind("confirm").empty();
+    };
+    auto nothing = [](CommandTest &) {
+    };
+    auto levelUnknown = [](CommandTest &t) {
+        t.form.game().board().nd = Level::Unknown;
+    };
+    auto answerNo = [](CommandTest &t) {
+        t.fake.answerConfirm(false);
+    };
     auto shell = [](std::string_view suffix) {
-        return [suffix](CommandTest &t) { return t.shellOpened(suffix); };
+        return [suffix](CommandTest &t) {
+            return t.shellOpened(suffix);
+        };
     };
     auto startBranch = [](CommandTest &t) {
         t.place(t.openCells()[0]);
@@ -72,8 +83,13 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
              t.form.FormClose();
              t.form.newGame(Level::VeryEasy);
          },
-         [](CommandTest &t) { return t.form.game().history().lines().size() > 1; }},
-        {ControlId::mnExit, nothing, [](CommandTest &t) { return t.form.closeRequested(); }},
+         [](CommandTest &t) {
+             return t.form.game().history().lines().size() > 1;
+         }},
+        {ControlId::mnExit, nothing,
+         [](CommandTest &t) {
+             return t.form.closeRequested();
+         }},
         {ControlId::mnVeryEasy, levelUnknown, levelIs(Level::VeryEasy)},
         {ControlId::mnGentle, levelUnknown, levelIs(Level::Gentle)},
         {ControlId::mnModerate, levelUnknown, levelIs(Level::Moderate)},
@@ -85,9 +101,13 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
         {ControlId::btCreateTough, levelUnknown, levelIs(Level::Tough)},
         {ControlId::btCreateDiabolical, levelUnknown, levelIs(Level::Diabolical)},
         {ControlId::savet, [](CommandTest &t) { t.fake.answerSave(std::nullopt); },
-         [](CommandTest &t) { return !t.fake.shownOfKind("save").empty(); }},
+         [](CommandTest &t) {
+             return !t.fake.shownOfKind("save").empty();
+         }},
         {ControlId::mnLoadReplay, [](CommandTest &t) { t.fake.answerOpen(std::nullopt); },
-         [](CommandTest &t) { return !t.fake.shownOfKind("open").empty(); }},
+         [](CommandTest &t) {
+             return !t.fake.shownOfKind("open").empty();
+         }},
         {ControlId::mnContent, nothing, shell("help/index.htm")},
         {ControlId::bthelp1, nothing, shell("help/Candidates.htm")},
         {ControlId::bthelp2, nothing, shell("help/Color.htm")},
@@ -101,44 +121,67 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
         {ControlId::mnc3, nothing, shell("Strategy_Families")},
         {ControlId::mnc4, nothing, shell("sudoku.htm")},
         {ControlId::mnAbout, nothing,
-         [](CommandTest &t) { return !t.fake.shownOfKind("inform").empty(); }},
-        {ControlId::mnN11, nothing, [](CommandTest &t) { return t.form.languageEditorVisible(); }},
+         [](CommandTest &t) {
+             return !t.fake.shownOfKind("inform").empty();
+         }},
+        {ControlId::mnN11, nothing,
+         [](CommandTest &t) {
+             return t.form.languageEditorVisible();
+         }},
         {ControlId::mnSolverWindow, nothing,
-         [](CommandTest &t) { return t.windowCalled("showModeless Tfrm_sol"); }},
+         [](CommandTest &t) {
+             return t.windowCalled("showModeless Tfrm_sol");
+         }},
         {ControlId::btRestart, answerNo, asked},
         {ControlId::btsolve, answerNo, asked},
         {ControlId::btcheck, nothing,
-         [](CommandTest &t) { return !t.fake.shownOfKind("inform").empty(); }},
+         [](CommandTest &t) {
+             return !t.fake.shownOfKind("inform").empty();
+         }},
         {ControlId::btShowhint, nothing,
-         [](CommandTest &t) { return t.windowCalled("showModal Tfrmsolover"); }},
+         [](CommandTest &t) {
+             return t.windowCalled("showModal Tfrmsolover");
+         }},
         {ControlId::btStartBranch, nothing,
-         [](CommandTest &t) { return !t.form.game().branch().snapshot.empty(); }},
+         [](CommandTest &t) {
+             return !t.form.game().branch().snapshot.empty();
+         }},
         {ControlId::btAccept, startBranch,
          [](CommandTest &t) { return t.form.control(ControlId::btRejectBranch).enabled; }, true},
         {ControlId::btRejectBranch, startBranch,
-         [](CommandTest &t) { return t.form.game().branch().snapshot.empty(); }},
+         [](CommandTest &t) {
+             return t.form.game().branch().snapshot.empty();
+         }},
         {ControlId::btfirst, twoSteps,
-         [](CommandTest &t) { return t.form.game().history().currentIndex() == 0; }},
+         [](CommandTest &t) {
+             return t.form.game().history().currentIndex() == 0;
+         }},
         {ControlId::btback, twoSteps,
-         [](CommandTest &t) { return t.form.game().history().currentIndex() == 1; }},
+         [](CommandTest &t) {
+             return t.form.game().history().currentIndex() == 1;
+         }},
         {ControlId::btnext,
          [&](CommandTest &t) {
              twoSteps(t);
              t.form.trigger(ControlId::btfirst);
          },
-         [](CommandTest &t) { return t.form.game().history().currentIndex() == 1; }},
+         [](CommandTest &t) {
+             return t.form.game().history().currentIndex() == 1;
+         }},
         {ControlId::btlast,
          [&](CommandTest &t) {
              twoSteps(t);
              t.form.trigger(ControlId::btfirst);
          },
-         [](CommandTest &t) { return t.form.game().history().currentIndex() == 2; }},
-        {ControlId::ToolButton1, [](CommandTest &t) { t.clickMode(Mode::AllCandidates); },
-         [](CommandTest &t) { return t.form.game().mode() == Mode::PencilAndPaper; }},
-        {ControlId::bt_clearcolor,
          [](CommandTest &t) {
-             t.form.game().markCell(1, 1, MouseButton::Left);
-         },
+             return t.form.game().history().currentIndex() == 2;
+         }},
+        {ControlId::ToolButton1, [](CommandTest &t) { t.clickMode(Mode::AllCandidates); },
+         [](CommandTest &t) {
+             return t.form.game().mode() == Mode::PencilAndPaper;
+         }},
+        {ControlId::bt_clearcolor,
+         [](CommandTest &t) { t.form.game().markCell(1, 1, MouseButton::Left); },
          [](CommandTest &t) {
              return t.form.game().marks().at(1, 1, 0) == ColourMarks::kNoMark;
          }},

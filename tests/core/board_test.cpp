@@ -273,9 +273,10 @@ TEST(Board, RedrawCandidateStepPerVariant)
         {Variant::FilterAny19, "C7o6", 0, "6"},
         {Variant::FilterAny19, "C7g9", 0, ""},
         {Variant::Hidden, "C7o13", 1, "13"}, // open cells show whatever hxsHidden says
-        {Variant::Hidden, "C7p4", 0, "123456789"},
+        // A given or placed cell never shows a candidate over its digit.
+        {Variant::Hidden, "C7p4", 0, ""},
         {Variant::Hidden, "C7p4", 1, ""},
-        {Variant::Hidden, "C7g4", 0, "123456789"},
+        {Variant::Hidden, "C7g4", 0, ""},
         {Variant::Refresh, "C7o13", 0, "13"},
         {Variant::Refresh, "C7o7", 0, ""}, // one candidate is drawn as a big digit
         {Variant::Refresh, "C7p4", 0, ""},

@@ -488,10 +488,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const ControlId id = hovered->second;
         if (id == ControlId::rb_none && mouse->button() == Qt::LeftButton) {
-            bool goOn = true;
-            runAndSync([&] { goOn = m_form.game().rb_noneMouseDown(); });
-            if (!goOn)
-                return true; // the press is used up by restoring the previous mode
+            // The press may ask whether to leave the candidate mode. The button's release
+            // arrives while that question is up and is lost, so the press carries out the
+            // click itself when the question lets it, and is used up either way.
+            runAndSync([&] { m_form.game().pressPencilAndPaper(); });
+            return true;
         }
         if (controlRow(id).kind == ControlKind::GlassButton && mouse->button() == Qt::RightButton) {
             const int digit = static_cast<int>(id) - static_cast<int>(ControlId::disnote1) + 1;

@@ -4,6 +4,9 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace kestrel {
 
@@ -59,12 +62,31 @@ void HintDialog::syncFromModel()
     m_close->setText(QString::fromStdString(m_engine.button2Caption));
 }
 
+QPoint hintWindowPosition(const QRect &main, const QSize &size, const QRect &screen)
+{
+    // Below the main window's frame, at its left edge; where the screen has no room below,
+    // beside it (right, else left). The window never covers the board: when no place fits,
+    // it stands below the frame even if part of it is off the screen.
+    const QPoint below(main.left(), main.bottom() + 1);
+    if (below.y() + size.height() - 1 <= screen.bottom())
+        return below;
+    const int top
+        = std::max(screen.top(), std::min(main.top(), screen.bottom() - size.height() + 1));
+    if (main.right() + size.width() <= screen.right())
+        return {main.right() + 1, top};
+    if (main.left() - size.width() >= screen.left())
+        return {main.left() - size.width(), top};
+    return below;
+}
+
 void HintDialog::showEvent(QShowEvent *event)
 {
-    // Under the main window: at its left edge, 520 pixels below its top.
     if (parentWidget() != nullptr) {
-        const QRect main = parentWidget()->window()->frameGeometry();
-        move(main.left(), main.top() + 520);
+        QWidget *mainWindow = parentWidget()->window();
+        const QScreen *screen = mainWindow->screen();
+        const QRect available
+            = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 14, 1 << 14);
+        move(hintWindowPosition(mainWindow->frameGeometry(), frameGeometry().size(), available));
     }
     syncFromModel();
     emit boardChanged();

@@ -11,6 +11,9 @@ namespace kestrel {
 
 class Tfrmsolover;
 
+/// Where the hint window stands for a main window with frame `main` on screen area `screen`.
+QPoint hintWindowPosition(const QRect &main, const QSize &size, const QRect &screen);
+
 class HintDialog : public QDialog
 {
     Q_OBJECT
