@@ -196,20 +196,8 @@ QWidget *MainWindow::buildControl(const ControlRow &row, QWidget *parent)
         return buildToolButton(row, parent);
     case ControlKind::GlassButton:
         return buildDigitButton(row, parent);
-    case ControlKind::Clock: {
-        auto *clock = new QLabel(parent);
-        clock->setAlignment(Qt::AlignCenter);
-        clock->setAutoFillBackground(true);
-        clock->setStyleSheet(QStringLiteral("background: black; color: lime;"));
-        clock->setFont(designedFont("MS Sans Serif", 15, true));
-        watchHover(clock, id);
-        m_clockTimer = new QTimer(this);
-        connect(m_clockTimer, &QTimer::timeout, this, [this] {
-            m_form.game().TimeLabel1Timer();
-            syncClock(); // the rest of the window does not change with the clock
-        });
-        return clock;
-    }
+    case ControlKind::Clock:
+        return buildClock(row, parent);
     case ControlKind::Label:
     case ControlKind::StatusBar:
         return buildLabel(row, parent);
@@ -245,24 +233,44 @@ QWidget *MainWindow::buildControl(const ControlRow &row, QWidget *parent)
         connect(m_colorGrid, &ColorGridWidget::colourClicked, this,
                 [this](int index) { runAndSync([&] { m_form.game().setMarkingColour(index); }); });
         return m_colorGrid;
-    case ControlKind::ProgressBar: {
-        auto *bar = new Tmousepb(parent);
-        bar->setMaximum(9);
-        bar->setCursor(Qt::PointingHandCursor);
-        const int digit = static_cast<int>(id) - static_cast<int>(ControlId::ProgressBar1) + 1;
-        connect(bar, &Tmousepb::pressed, this, [this, digit](Qt::MouseButton button) {
-            if (button == Qt::LeftButton || button == Qt::RightButton) {
-                const MouseButton which
-                    = button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right;
-                runAndSync([&] { m_form.game().ProgressBar1MouseDown(digit, which); });
-            }
-        });
-        return bar;
-    }
+    case ControlKind::ProgressBar:
+        return buildProgressBar(row, parent);
     case ControlKind::MenuItem:
         break;
     }
     return new QWidget(parent);
+}
+
+QWidget *MainWindow::buildClock(const ControlRow &row, QWidget *parent)
+{
+    auto *clock = new QLabel(parent);
+    clock->setAlignment(Qt::AlignCenter);
+    clock->setAutoFillBackground(true);
+    clock->setStyleSheet(QStringLiteral("background: black; color: lime;"));
+    clock->setFont(designedFont("MS Sans Serif", 15, true));
+    watchHover(clock, row.id);
+    m_clockTimer = new QTimer(this);
+    connect(m_clockTimer, &QTimer::timeout, this, [this] {
+        m_form.game().TimeLabel1Timer();
+        syncClock(); // the rest of the window does not change with the clock
+    });
+    return clock;
+}
+
+QWidget *MainWindow::buildProgressBar(const ControlRow &row, QWidget *parent)
+{
+    auto *bar = new Tmousepb(parent);
+    bar->setMaximum(9);
+    bar->setCursor(Qt::PointingHandCursor);
+    const int digit = static_cast<int>(row.id) - static_cast<int>(ControlId::ProgressBar1) + 1;
+    connect(bar, &Tmousepb::pressed, this, [this, digit](Qt::MouseButton button) {
+        if (button == Qt::LeftButton || button == Qt::RightButton) {
+            const MouseButton which
+                = button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right;
+            runAndSync([&] { m_form.game().ProgressBar1MouseDown(digit, which); });
+        }
+    });
+    return bar;
 }
 
 QWidget *MainWindow::buildToolButton(const ControlRow &row, QWidget *parent)

@@ -53,6 +53,8 @@ private:
     void buildMenus();
     void buildClientArea();
     QWidget *buildControl(const ControlRow &row, QWidget *parent);
+    QWidget *buildClock(const ControlRow &row, QWidget *parent);
+    QWidget *buildProgressBar(const ControlRow &row, QWidget *parent);
     QWidget *buildToolButton(const ControlRow &row, QWidget *parent);
     QWidget *buildDigitButton(const ControlRow &row, QWidget *parent);
     QWidget *buildLabel(const ControlRow &row, QWidget *parent);
