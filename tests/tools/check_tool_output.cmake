@@ -1,7 +1,7 @@
-# Runs kestrel-tool on a puzzle file and compares its standard output and exit status with the
-# expected ones.
+# Runs kestrel-tool on a puzzle file or a session script and compares its standard output and
+# exit status with the expected ones.
 #
-#   cmake -DTOOL=<kestrel-tool> -DCOMMAND=<solve|unique> -DINPUT=<file>
+#   cmake -DTOOL=<kestrel-tool> -DCOMMAND=<solve|unique|hint|grade|session> -DINPUT=<file>
 #         [-DFROM_STDIN=ON] [-DEXPECTED=<file>] -DEXPECTED_STATUS=<n> -P check_tool_output.cmake
 #
 # Without EXPECTED the standard output must be empty.

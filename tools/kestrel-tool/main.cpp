@@ -1,6 +1,7 @@
 // kestrel-tool: the command-line front of the Sudoku Kestrel model.
 #include "app/bank_builder.hpp"
 #include "app/puzzle_bank.hpp"
+#include "app/session/session_driver.hpp"
 #include "core/digit_strings.hpp"
 #include "core/random_source.hpp"
 #include "core/solver.hpp"
@@ -55,6 +56,7 @@ constexpr std::string_view kUsage
       "                 solution, solved by the hint engine at its level, no copy of another\n"
       "                 puzzle; prints per level the count, givens and mean score; exit status\n"
       "                 1 on any failure\n"
+      "  session [FILE] play the main window headless from a script (see below)\n"
       "  version        print the program version\n"
       "  --help         print this text\n"
       "\n"
@@ -70,7 +72,28 @@ constexpr std::string_view kUsage
       "  2 Moderate    box/line intersections or naked pairs, triples, quads\n"
       "  3 Tough       hidden subsets, unique rectangles or one-digit chains\n"
       "  4 Diabolical  chains of two-candidate cells or mixed chains\n"
-      "A puzzle the engine cannot finish has no level and is never in the bank.\n";
+      "A puzzle the engine cannot finish has no level and is never in the bank.\n"
+      "\n"
+      "session: one action per line (blank lines and '#' lines skipped), run on the main\n"
+      "window's logic as the player's input would be, with an in-memory data folder:\n"
+      "  seed N; new L (0..4); puzzle GIVENS81 [SOLUTION81] (played as a loaded game)\n"
+      "  digit D [left|right]; key 1..9|tab|esc; click R C [left|right];\n"
+      "  cand R C D [left|right]; mode pencil|all|part; auto on|off\n"
+      "  answer yes|no (the answer to the next question)\n"
+      "  first; back; next; last; branch start|accept|reject; marking on|off;\n"
+      "  colour N (0..15); clear-marks; pad R C; pad D; pad auto; pad close\n"
+      "  check; hint (opens the hint window); hint press; hint close; solution; restart\n"
+      "  exit (closes and starts again); continue; save-replay NAME; load-replay NAME\n"
+      "  show      prints 'steps= at= mode= level= solved= clock= board= shown=', shown\n"
+      "            being the 81 cells as '<big digit>/<visible candidates>'\n"
+      "  messages  prints what was shown since the last 'messages': 'info: ', 'ask: ' or\n"
+      "            'hint: ' and the text, its line breaks written as '\\n'\n"
+      "The session starts as the program does (Chinese texts, no game), the random source\n"
+      "seeded with 0 and the clock still; 'exit' starts it again on the same files.\n"
+      "While the candidate pad is up keys go to it; while the hint window is open only hint\n"
+      "press, hint close, show, messages and answer may be used. A bad line prints\n"
+      "'error line N: <why>' on standard error (exit status 2); a question without a queued\n"
+      "answer prints 'unanswered: <text>' (exit status 3).\n";
 
 enum class PuzzleCommand {
     Solve,
@@ -453,6 +476,26 @@ int runCheckBank(int argc, char **argv)
     return checkBank(bank, std::cout);
 }
 
+// --- session ------------------------------------------------------------------------------
+
+int runSession(int argc, char **argv)
+{
+    if (argc > 3) {
+        std::cerr << "kestrel-tool: session takes at most one file\n" << kUsage;
+        return 2;
+    }
+    const std::string_view path = argc == 3 ? argv[2] : "-";
+    kestrel::SessionDriver driver(std::cout, std::cerr);
+    if (path == "-")
+        return driver.run(std::cin);
+    std::ifstream file{std::string(path)};
+    if (!file) {
+        std::cerr << "kestrel-tool: cannot open '" << path << "'\n";
+        return 2;
+    }
+    return driver.run(file);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -483,6 +526,8 @@ int main(int argc, char **argv)
         return runBank(argc, argv);
     if (command == "check-bank")
         return runCheckBank(argc, argv);
+    if (command == "session")
+        return runSession(argc, argv);
     std::cerr << "kestrel-tool: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }
