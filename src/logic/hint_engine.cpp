@@ -3,7 +3,6 @@
 #include "logic/hint_engine.hpp"
 
 #include <algorithm>
-#include <bit>
 #include <cassert>
 
 namespace kestrel {
@@ -75,9 +74,6 @@ void Tfrmsolover::resetEngine()
     m_cellList.clear();
     m_difficultyScore = 0;
 
-    for (int mask = 0; mask < 512; ++mask)
-        m_popCount[mask] = std::popcount(static_cast<unsigned>(mask));
-
     for (int e = 0; e < kCells; ++e) {
         int n = 0;
         const int boxFirst = 27 * (e / 27) + e % 3;
@@ -115,12 +111,7 @@ void Tfrmsolover::loadFromBoard()
             if (cell.hxs.size() == 1 && cell.hxs[0] >= '1' && cell.hxs[0] <= '9')
                 placeDigit(cell.hxs[0] - '0', e);
         } else if (cell.state == CellState::Open) {
-            int mask = 0;
-            for (char ch : cell.hxs) {
-                if (ch >= '1' && ch <= '9')
-                    mask |= 1 << (ch - '1');
-            }
-            m_candMask[e] = mask;
+            m_candMask[e] = DigitSet::fromText(cell.hxs).bits();
         } else {
             // A given or placed cell without a digit (never on a loaded game) still counts as
             // holding a value; it takes nothing from its peers.
@@ -263,7 +254,7 @@ void Tfrmsolover::writeBackToBoard()
         for (int e = 0; e < kCells; ++e) {
             if (m_candMask[e] > 0) {
                 TPicNode &cell = boardCell(e);
-                cell.hxs = digitsPlain(m_candMask[e]);
+                cell.hxs = digitsOf(m_candMask[e]).toText();
                 cell.showhxs();
             }
         }
@@ -338,27 +329,15 @@ void Tfrmsolover::setPendingPlacement(int digit, int e)
     bthintCaption = text("frmsolover.doitforme", "Do It For Me");
 }
 
-std::string Tfrmsolover::digitsPlain(int mask)
+std::string Tfrmsolover::digitsComma(DigitSet digits)
 {
-    std::string digits;
-    for (int d = 1; d <= 9; ++d) {
-        if (mask & (1 << (d - 1)))
-            digits += static_cast<char>('0' + d);
+    std::string text;
+    for (const int d : digits) {
+        if (!text.empty())
+            text += ',';
+        text += static_cast<char>('0' + d);
     }
-    return digits;
-}
-
-std::string Tfrmsolover::digitsComma(int mask)
-{
-    std::string digits;
-    for (int d = 1; d <= 9; ++d) {
-        if (mask & (1 << (d - 1))) {
-            if (!digits.empty())
-                digits += ',';
-            digits += static_cast<char>('0' + d);
-        }
-    }
-    return digits;
+    return text;
 }
 
 void Tfrmsolover::addWeight(HintTechnique technique)

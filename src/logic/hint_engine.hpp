@@ -20,11 +20,13 @@
 // Every loop over "columns" therefore visits board columns 1, 4, 7, 2, 5, 8, 3, 6, 9, and that
 // order decides every first-found tie-break that involves columns.
 //
-// Candidate sets are 9-bit masks, bit d-1 = digit d (full set 511); a cell holding a value has
-// mask 0. The search works on fixed arrays only: nothing allocates inside a step except the
+// Candidate sets are 9-bit masks in the layout of DigitSet (bit d-1 = digit d, full set 511);
+// a cell holding a value has mask 0. The hot loops keep them as plain ints and count them with
+// DigitSet. The search works on fixed arrays only: nothing allocates inside a step except the
 // hint text.
 
 #include "core/board.hpp"
+#include "core/digit_set.hpp"
 
 #include <array>
 #include <cstdint>
@@ -114,7 +116,7 @@ public:
 
     // --- engine operations -------------------------------------------------------------
     /// Empties the hint text, requests a load, clears the found/pending/search/chain state and
-    /// the score (not the counters), fills `popCount` and the peer lists.
+    /// the score (not the counters), fills the peer lists.
     void resetEngine();
     /// Loads the candidate grid from the board, honouring the mode of the main window.
     void loadFromBoard();
@@ -145,10 +147,10 @@ public:
     void showText(std::string text);
     /// Remembers a single to place at the next press; the button then offers to do it.
     void setPendingPlacement(int digit, int e);
-    /// Digits of a mask ascending without separator ("37").
-    static std::string digitsPlain(int mask);
-    /// Digits of a mask ascending joined by "," ("3,7").
-    static std::string digitsComma(int mask);
+    /// Digits ascending without separator ("37").
+    static std::string digitsPlain(DigitSet digits) { return digits.toText(); }
+    /// Digits ascending joined by "," ("3,7").
+    static std::string digitsComma(DigitSet digits);
 
     /// Runs one technique on the loaded grid with a fresh search; true when it fired.
     bool runTechnique(HintSearch search);
@@ -166,7 +168,6 @@ public:
     int difficultyScore() const { return m_difficultyScore; }
     const std::array<int, kTechniqueSlots> &techniqueCount() const { return m_techniqueCount; }
     const std::array<int, 20> &peers(int e) const { return m_peers[e]; }
-    int popCount(int mask) const { return m_popCount[mask]; }
 
     /// Board row 1..9 and column 1..9 of engine cell e.
     static constexpr int boardRow(int e) noexcept { return e / 9 + 1; }
@@ -192,6 +193,14 @@ private:
     // Longest chain path: each (digit, cell, true/false) state is expanded at most once per
     // start, so a path never has more cells than there are states, plus the start.
     static constexpr int kMaxPath = 2 * 9 * kCells + 2;
+
+    /// The digits of a mask.
+    static constexpr DigitSet digitsOf(int mask) noexcept
+    {
+        return DigitSet(static_cast<std::uint16_t>(mask));
+    }
+    /// Number of digits of a mask.
+    static constexpr int digitCount(int mask) noexcept { return digitsOf(mask).count(); }
 
     TPicNode &boardCell(int e) { return m_board.cell(boardRow(e), boardCol(e)); }
     std::string text(std::string_view key, std::string_view fallback) const;
@@ -229,7 +238,6 @@ private:
     std::array<int, kCells> m_candMask{};
     int m_placedCount = 0;
     std::array<int, 9> m_boxOpen{};
-    std::array<int, 512> m_popCount{};
     std::array<std::array<int, 20>, kCells> m_peers{};
     std::string m_cellList;
     bool m_searching = false;

@@ -34,7 +34,7 @@ void Tfrmsolover::findRectangleRowPairs()
         for (const auto &offsets : kPairOffsets) {
             const int x = e0 + 3 * offsets[0];
             const int y = e0 + 3 * offsets[1];
-            if (m_popCount[m_candMask[x]] == 2 && m_candMask[x] == m_candMask[y]) {
+            if (digitCount(m_candMask[x]) == 2 && m_candMask[x] == m_candMask[y]) {
                 a = x;
                 b = y;
                 break;
@@ -61,7 +61,7 @@ void Tfrmsolover::findRectangleColumnPairs()
         for (const auto &offsets : kPairOffsets) {
             const int x = e0 + 9 * offsets[0];
             const int y = e0 + 9 * offsets[1];
-            if (m_popCount[m_candMask[x]] == 2 && m_candMask[x] == m_candMask[y]) {
+            if (digitCount(m_candMask[x]) == 2 && m_candMask[x] == m_candMask[y]) {
                 a = x;
                 b = y;
                 break;
@@ -82,15 +82,16 @@ void Tfrmsolover::tryRectangle(int a, int b, int c, int d, bool alongRows)
     const int pair = m_candMask[a];
     if (!holds(m_candMask[c], pair) || !holds(m_candMask[d], pair))
         return;
-    const int countC = m_popCount[m_candMask[c]];
-    const int countD = m_popCount[m_candMask[d]];
+    const int countC = digitCount(m_candMask[c]);
+    const int countD = digitCount(m_candMask[d]);
 
     if (countC == 2 || countD == 2) {
         // One corner already is the pair, so the other one cannot be reduced to it.
         const int target = countC < 3 ? d : c;
         highlightCell(a, kHintCyan);
         highlightCell(b, kHintCyan);
-        showText("找到唯一矩阵," + cellName(target) + "不能包含候选数 " + digitsComma(pair));
+        showText("找到唯一矩阵," + cellName(target) + "不能包含候选数 "
+                 + digitsComma(digitsOf(pair)));
         addWeight(HintTechnique::RectangleCornerExcluded);
         highlightCell(c, countC == 2 ? kHintCyan : kHintMagenta);
         highlightCell(d, countD == 2 ? kHintCyan : kHintMagenta);
@@ -123,7 +124,7 @@ void Tfrmsolover::tryRectangle(int a, int b, int c, int d, bool alongRows)
     highlightCell(c, kHintMagenta);
     highlightCell(d, kHintMagenta);
     showText("找到唯一矩阵,(" + cellName(c) + "," + cellName(d) + ") 一定能包含候选数 "
-             + digitsComma(x));
+             + digitsComma(digitsOf(x)));
     addWeight(HintTechnique::RectangleExtraDigit);
 }
 
@@ -135,7 +136,7 @@ void Tfrmsolover::findRectangleSplitPairs()
             for (int j = 0; j < 9 && m_searching; ++j) {
                 const int a = 9 * r + i;
                 const int b = 9 * r + j;
-                if (m_popCount[m_candMask[a]] != 2 || m_candMask[b] != m_candMask[a] || j == i
+                if (digitCount(m_candMask[a]) != 2 || m_candMask[b] != m_candMask[a] || j == i
                     || i % 3 == j % 3)
                     continue;
                 for (int r2 = 0; r2 < 9; ++r2)
@@ -149,7 +150,7 @@ void Tfrmsolover::findRectangleSplitPairs()
             for (int j = 0; j < 9 && m_searching; ++j) {
                 const int a = 9 * i + k;
                 const int b = 9 * j + k;
-                if (m_popCount[m_candMask[a]] != 2 || m_candMask[b] != m_candMask[a] || i == j
+                if (digitCount(m_candMask[a]) != 2 || m_candMask[b] != m_candMask[a] || i == j
                     || i / 3 == j / 3)
                     continue;
                 for (int k2 = 0; k2 < 9; ++k2)
@@ -163,7 +164,7 @@ void Tfrmsolover::clearSplitPairDigit(int a, int b, int c, int d, int first, int
 {
     const int pair = m_candMask[a];
     const bool cInBoxOfA = 27 * (c / 27) + c % 3 == 27 * (a / 27) + a % 3;
-    if (m_popCount[m_candMask[c]] != 3 || m_candMask[d] != m_candMask[c] || !cInBoxOfA
+    if (digitCount(m_candMask[c]) != 3 || m_candMask[d] != m_candMask[c] || !cInBoxOfA
         || !holds(m_candMask[c], pair))
         return;
     const int x = m_candMask[c] & ~pair;
@@ -178,7 +179,7 @@ void Tfrmsolover::clearSplitPairDigit(int a, int b, int c, int d, int first, int
         highlightCell(c, kHintMagenta);
         highlightCell(d, kHintMagenta);
         showText("找到唯一矩阵,（" + cellName(c) + "," + cellName(d) + "）一定有一个是数字"
-                 + digitsPlain(x));
+                 + digitsPlain(digitsOf(x)));
         addWeight(HintTechnique::RectangleSplitPair);
     }
 }

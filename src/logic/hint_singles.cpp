@@ -31,15 +31,6 @@ constexpr int member(Unit unit, int i) noexcept
     return unit.first + unit.stride * i;
 }
 
-constexpr int lowestDigit(int mask) noexcept
-{
-    for (int d = 1; d <= 9; ++d) {
-        if (mask & (1 << (d - 1)))
-            return d;
-    }
-    return 0;
-}
-
 /// Advances an ascending combination of `size` items out of 0..8 to the next one in
 /// lexicographic order; false after the last.
 bool nextCombination(std::array<int, 4> &items, int size) noexcept
@@ -55,17 +46,16 @@ bool nextCombination(std::array<int, 4> &items, int size) noexcept
     return true;
 }
 
-std::string digitsSpaced(int mask)
+/// Digits ascending joined by ", " ("1, 2").
+std::string digitsSpaced(DigitSet digits)
 {
-    std::string digits;
-    for (int d = 1; d <= 9; ++d) {
-        if (mask & (1 << (d - 1))) {
-            if (!digits.empty())
-                digits += ", ";
-            digits += static_cast<char>('0' + d);
-        }
+    std::string text;
+    for (const int d : digits) {
+        if (!text.empty())
+            text += ", ";
+        text += static_cast<char>('0' + d);
     }
-    return digits;
+    return text;
 }
 
 } // namespace
@@ -111,9 +101,9 @@ void Tfrmsolover::findNakedSingle()
     if (!m_searching)
         return;
     for (int e = 0; e < kCells; ++e) {
-        if (m_popCount[m_candMask[e]] != 1)
+        if (digitCount(m_candMask[e]) != 1)
             continue;
-        const int d = lowestDigit(m_candMask[e]);
+        const int d = digitsOf(m_candMask[e]).lowest();
         setPendingPlacement(d, e);
         showText(cellName(e) + "只能是 " + std::to_string(d));
         addWeight(HintTechnique::NakedSingle);
@@ -295,7 +285,7 @@ bool Tfrmsolover::findNakedSubset(int size, std::array<int, 9> &u, int first, in
             hasEmpty = hasEmpty || u[items[i]] == 0;
             all |= u[items[i]];
         }
-        if (hasEmpty || m_popCount[all] != size)
+        if (hasEmpty || digitCount(all) != size)
             continue;
         bool fired = false;
         for (int j = 0; j < 9; ++j) {
@@ -312,8 +302,8 @@ bool Tfrmsolover::findNakedSubset(int size, std::array<int, 9> &u, int first, in
                         highlightCell(e, kHintMagenta);
                     }
                 }
-                text
-                    += ", 单元格 " + takeList() + "\r\n一定包含且只包含 " + digitsSpaced(all) + ".";
+                text += ", 单元格 " + takeList() + "\r\n一定包含且只包含 "
+                    + digitsSpaced(digitsOf(all)) + ".";
                 showText(std::move(text));
                 addWeight(HintTechnique::NakedSubset);
                 fired = true;
@@ -337,7 +327,7 @@ void Tfrmsolover::findHiddenSubset(int size, std::array<int, 9> &t, int first, i
             hasEmpty = hasEmpty || t[items[i]] == 0;
             all |= t[items[i]];
         }
-        if (hasEmpty || m_popCount[all] != size)
+        if (hasEmpty || digitCount(all) != size)
             continue;
         bool fired = false;
         for (int d = 0; d < 9; ++d) {
@@ -359,8 +349,8 @@ void Tfrmsolover::findHiddenSubset(int size, std::array<int, 9> &t, int first, i
                     if (t[x] != 0 && !(t[x] & ~all))
                         digits |= 1 << x;
                 }
-                text += ", 单元格 " + takeList() + "\r\n一定包含且只包含 " + digitsSpaced(digits)
-                    + ".";
+                text += ", 单元格 " + takeList() + "\r\n一定包含且只包含 "
+                    + digitsSpaced(digitsOf(digits)) + ".";
                 showText(std::move(text));
                 addWeight(HintTechnique::HiddenSubset);
                 fired = true;

@@ -123,7 +123,9 @@ struct HintFixture
     std::string cand(std::string_view name) const
     {
         const CellPos p = cellPos(name);
-        return Tfrmsolover::digitsPlain(engine->candMask()[Tfrmsolover::engineCell(p.row, p.col)]);
+        return DigitSet(static_cast<std::uint16_t>(
+                            engine->candMask()[Tfrmsolover::engineCell(p.row, p.col)]))
+            .toText();
     }
     /// Names of the cells painted in `colour`, row-major, joined by " ".
     std::string painted(Colour colour) const
