@@ -15,7 +15,7 @@
 #include "core/random_source.hpp"
 #include "core/solver.hpp"
 #include "logic/candidate_pad.hpp"
-#include "logic/hint_engine.hpp"
+#include "logic/hint_session.hpp"
 
 #include <array>
 #include <optional>

@@ -30,7 +30,7 @@ constexpr int highestDigit(int mask) noexcept
 
 } // namespace
 
-void Tfrmsolover::clearChainState()
+void HintEngine::clearChainState()
 {
     for (auto &digit : m_onMark)
         digit.fill(0);
@@ -44,7 +44,7 @@ void Tfrmsolover::clearChainState()
     m_path.fill(-1);
 }
 
-void Tfrmsolover::buildLinkTables()
+void HintEngine::buildLinkTables()
 {
     for (int d = 0; d < 9; ++d) {
         const int bit = 1 << d;
@@ -85,7 +85,7 @@ void Tfrmsolover::buildLinkTables()
     }
 }
 
-void Tfrmsolover::findChain()
+void HintEngine::findChain()
 {
     if (!m_searching)
         return;
@@ -97,7 +97,7 @@ void Tfrmsolover::findChain()
         m_deepen = false;
         for (int e = 0; e < kCells && m_searching; ++e) {
             if (digitCount(m_candMask[e]) == 2) {
-                startChain(maxDepth, e, kChainTwoCandidate, digitsOf(m_candMask[e]).lowest());
+                startChain(maxDepth, e, kChainTwoCandidate, candidates(e).lowest());
                 if (m_searching)
                     startChain(maxDepth, e, kChainTwoCandidate, highestDigit(m_candMask[e]));
             }
@@ -121,7 +121,7 @@ void Tfrmsolover::findChain()
     }
 }
 
-void Tfrmsolover::startChain(int maxDepth, int e, int type, int d)
+void HintEngine::startChain(int maxDepth, int e, int type, int d)
 {
     m_chainStart = e;
     m_chainDigit = d;
@@ -131,7 +131,7 @@ void Tfrmsolover::startChain(int maxDepth, int e, int type, int d)
     offStep(1, maxDepth, d, e);
 }
 
-void Tfrmsolover::offStep(int depth, int maxDepth, int d, int c)
+void HintEngine::offStep(int depth, int maxDepth, int d, int c)
 {
     m_offMark[d - 1][c] = m_searchStamp;
 
@@ -163,7 +163,7 @@ void Tfrmsolover::offStep(int depth, int maxDepth, int d, int c)
     }
 }
 
-void Tfrmsolover::onStep(int depth, int maxDepth, int d, int c)
+void HintEngine::onStep(int depth, int maxDepth, int d, int c)
 {
     m_onMark[d - 1][c] = m_searchStamp;
 
@@ -200,7 +200,7 @@ void Tfrmsolover::onStep(int depth, int maxDepth, int d, int c)
     }
 }
 
-void Tfrmsolover::reportChain(int depth, int d)
+void HintEngine::reportChain(int depth, int d)
 {
     const int start = m_chainStart;
     const int end = m_path[depth];

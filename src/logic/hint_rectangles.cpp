@@ -23,7 +23,7 @@ constexpr bool holds(int mask, int pair) noexcept
 
 } // namespace
 
-void Tfrmsolover::findRectangleRowPairs()
+void HintEngine::findRectangleRowPairs()
 {
     for (int i = 0; i < 27 && m_searching; ++i) {
         const int r = i / 3;
@@ -50,7 +50,7 @@ void Tfrmsolover::findRectangleRowPairs()
     }
 }
 
-void Tfrmsolover::findRectangleColumnPairs()
+void HintEngine::findRectangleColumnPairs()
 {
     for (int i = 0; i < 27 && m_searching; ++i) {
         const int band = i / 9;
@@ -77,7 +77,7 @@ void Tfrmsolover::findRectangleColumnPairs()
     }
 }
 
-void Tfrmsolover::tryRectangle(int a, int b, int c, int d, bool alongRows)
+void HintEngine::tryRectangle(int a, int b, int c, int d, bool alongRows)
 {
     const int pair = m_candMask[a];
     if (!holds(m_candMask[c], pair) || !holds(m_candMask[d], pair))
@@ -128,7 +128,7 @@ void Tfrmsolover::tryRectangle(int a, int b, int c, int d, bool alongRows)
     addWeight(HintTechnique::RectangleExtraDigit);
 }
 
-void Tfrmsolover::findRectangleSplitPairs()
+void HintEngine::findRectangleSplitPairs()
 {
     // Along rows: A and B in one row but different boxes; C, D in a row of A's band.
     for (int r = 0; r < 9 && m_searching; ++r) {
@@ -160,7 +160,7 @@ void Tfrmsolover::findRectangleSplitPairs()
     }
 }
 
-void Tfrmsolover::clearSplitPairDigit(int a, int b, int c, int d, int first, int stride)
+void HintEngine::clearSplitPairDigit(int a, int b, int c, int d, int first, int stride)
 {
     const int pair = m_candMask[a];
     const bool cInBoxOfA = 27 * (c / 27) + c % 3 == 27 * (a / 27) + a % 3;

@@ -60,7 +60,7 @@ std::string digitsSpaced(DigitSet digits)
 
 } // namespace
 
-void Tfrmsolover::findHiddenSingle()
+void HintEngine::findHiddenSingle()
 {
     for (int n = 8; n >= 0 && m_searching; --n) {
         for (Unit unit : scanUnits(n)) {
@@ -96,14 +96,14 @@ void Tfrmsolover::findHiddenSingle()
     }
 }
 
-void Tfrmsolover::findNakedSingle()
+void HintEngine::findNakedSingle()
 {
     if (!m_searching)
         return;
     for (int e = 0; e < kCells; ++e) {
         if (digitCount(m_candMask[e]) != 1)
             continue;
-        const int d = digitsOf(m_candMask[e]).lowest();
+        const int d = candidates(e).lowest();
         setPendingPlacement(d, e);
         showText(cellName(e) + "只能是 " + std::to_string(d));
         addWeight(HintTechnique::NakedSingle);
@@ -112,7 +112,7 @@ void Tfrmsolover::findNakedSingle()
     }
 }
 
-void Tfrmsolover::findIntersection()
+void HintEngine::findIntersection()
 {
     // Boxes stack by stack: 0, 3, 6, 1, 4, 7, 2, 5, 8.
     for (int s = 0; s < 3 && m_searching; ++s) {
@@ -234,7 +234,7 @@ void Tfrmsolover::findIntersection()
     }
 }
 
-void Tfrmsolover::findSubsets()
+void HintEngine::findSubsets()
 {
     for (int size = 2; size <= 4 && m_searching; ++size) {
         for (int n = 8; n >= 0 && m_searching; --n) {
@@ -247,7 +247,7 @@ void Tfrmsolover::findSubsets()
     }
 }
 
-void Tfrmsolover::findSubsetsInUnit(int size, int first, int stride)
+void HintEngine::findSubsetsInUnit(int size, int first, int stride)
 {
     const Unit unit{first, stride};
     std::array<int, 9> u{};
@@ -275,7 +275,7 @@ void Tfrmsolover::findSubsetsInUnit(int size, int first, int stride)
         m_candMask[member(unit, i)] = u[i];
 }
 
-bool Tfrmsolover::findNakedSubset(int size, std::array<int, 9> &u, int first, int stride)
+bool HintEngine::findNakedSubset(int size, std::array<int, 9> &u, int first, int stride)
 {
     std::array<int, 4> items = {0, 1, 2, 3};
     do {
@@ -317,7 +317,7 @@ bool Tfrmsolover::findNakedSubset(int size, std::array<int, 9> &u, int first, in
     return false;
 }
 
-void Tfrmsolover::findHiddenSubset(int size, std::array<int, 9> &t, int first, int stride)
+void HintEngine::findHiddenSubset(int size, std::array<int, 9> &t, int first, int stride)
 {
     std::array<int, 4> items = {0, 1, 2, 3};
     do {

@@ -1,7 +1,7 @@
 #include "logic/hint_tool.hpp"
 
 #include "core/board.hpp"
-#include "logic/hint_engine.hpp"
+#include "logic/hint_session.hpp"
 
 #include <memory>
 
@@ -123,12 +123,13 @@ GradeResult gradePuzzle(std::string_view puzzle81)
     result.status = last == kHintSolvedText ? GradeStatus::Solved
         : last == kHintStuckText            ? GradeStatus::Stuck
                                             : GradeStatus::NoSolution;
-    result.difficultyScore = run.engine->difficultyScore();
-    result.techniqueCount = run.engine->techniqueCount();
+    result.difficultyScore = run.engine->engine().difficultyScore();
+    result.techniqueCount = run.engine->engine().techniqueCount();
     for (int row = 1; row <= 9; ++row) {
         for (int col = 1; col <= 9; ++col) {
             const TPicNode &cell = run.board->cell(row, col);
-            result.cells += cell.state != CellState::Open && cell.hxs.size() == 1 ? cell.hxs[0] : '.';
+            result.cells
+                += cell.state != CellState::Open && cell.hxs.size() == 1 ? cell.hxs[0] : '.';
         }
     }
     return result;
