@@ -49,14 +49,10 @@ std::string Tfrmsolover::text(std::string_view key, std::string_view fallback) c
 
 void Tfrmsolover::openWindow()
 {
-    // WARNING: the caption is left as it is unless a single is found. A first hint that
-    // removes candidates keeps the caption of the last opening, as the window always did.
     memoText.clear();
     m_engine.reset();
     m_needsLoad = true;
     showNextHint();
-    if (m_engine.pendingPlacement())
-        bthintCaption = text("frmsolover.doitforme", "Do It For Me");
 }
 
 void Tfrmsolover::bthintClick()
@@ -69,7 +65,6 @@ void Tfrmsolover::bthintClick()
         return;
     }
     showNextHint();
-    setCaptionForNextPress();
 }
 
 void Tfrmsolover::showNextHint()
@@ -78,6 +73,7 @@ void Tfrmsolover::showNextHint()
     // The window used to sleep a millisecond here so that "Thinking..." got painted before a
     // long chain search; the Qt shell repaints from the model afterwards, so no pause is kept.
     nextStep();
+    setCaptionForNextPress();
 }
 
 void Tfrmsolover::nextStep()

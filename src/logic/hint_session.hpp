@@ -14,6 +14,8 @@
 //   nothing shown                     looks for the next hint          Do It For Me when
 //                                                                      one is shown, else
 //                                                                      Next Hint
+//
+// The caption always says what the next press does; an opening sets it like the last row.
 
 #include "core/board.hpp"
 #include "logic/hint_engine.hpp"
@@ -57,8 +59,8 @@ public:
     /// The hint button: carries out a pending single, otherwise shows the next hint (or carries
     /// out the shown one), then sets the caption for the next press.
     void bthintClick();
-    /// The "Show hint" command of the main window: a new run on a fresh load of the board and
-    /// the first hint shown.
+    /// The "Show hint" command of the main window: a new run on a fresh load of the board,
+    /// the first hint shown and the caption set for the next press.
     void openWindow();
 
     /// Loads the engine from the board, honouring the mode of the main window.

@@ -303,5 +303,72 @@ TEST(HintWindow, ButtonTextsComeFromTheLanguageLookup)
     EXPECT_EQ(solved.window->memoText, kHintSolvedText) << "the result replaces the waiting text";
 }
 
+/// Presses the button once and tells whether the press carried a hint out, which the window
+/// records as a move of the history.
+bool pressCarriesOut(SessionFixture &f, int &moves)
+{
+    const int before = moves;
+    f.window->bthintClick();
+    return moves == before + 1;
+}
+
+TEST(HintWindow, HintButtonSaysWhatItsNextPressDoesAsSoonAsTheWindowOpens)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(SessionFixture &)> position;
+        bool carriesOut; ///< the first press carries the shown hint out
+    };
+    const auto single = [](SessionFixture &f) {
+        HintGrid().set("E5", "3").applyTo(*f.board);
+    };
+    const auto removal = [](SessionFixture &f) {
+        HintGrid().removeFromBox("A1", '5', {"A1", "A2"}).applyTo(*f.board);
+    };
+    const auto solved = [](SessionFixture &f) {
+        putPuzzle(*f.board, solutionOf(kBankLine), "", CellState::Given);
+    };
+    const auto stuck = [](SessionFixture &f) {
+        putPuzzle(*f.board, kEasterMonster, "", CellState::Given);
+        f.window->isPencilAndPaperMode = [] {
+            return true;
+        };
+    };
+    const Case cases[] = {
+        {"a single", single, true},
+        {"a hint that removes candidates", removal, true},
+        {"a solved board", solved, false},
+        {"a puzzle beyond the ladder", stuck, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        SessionFixture f;
+        int moves = 0;
+        f.window->recordMove = [&] {
+            ++moves;
+        };
+        f.window->lookup = [](std::string_view key) {
+            return "<" + std::string(key) + ">";
+        };
+        f.window->FormCreate();
+        // The window was last open on the other kind of position and closed without a press.
+        (c.carriesOut ? solved : single)(f);
+        f.window->openWindow();
+        c.position(f);
+
+        f.window->openWindow();
+        EXPECT_EQ(f.window->bthintCaption,
+                  c.carriesOut ? "<frmsolover.doitforme>" : "<frmsolover.nexthint>");
+        const std::string shown = f.window->memoText;
+        EXPECT_EQ(pressCarriesOut(f, moves), c.carriesOut);
+        if (c.carriesOut)
+            EXPECT_EQ(f.window->memoText, "") << "the hint is carried out, not explained again";
+        else
+            EXPECT_EQ(f.window->memoText, shown) << "the result is shown again";
+        EXPECT_EQ(f.window->bthintCaption, "<frmsolover.nexthint>");
+    }
+}
+
 } // namespace
 } // namespace kestrel
