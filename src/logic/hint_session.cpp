@@ -91,8 +91,9 @@ void Tfrmsolover::nextStep()
             recordMove();
         return;
     }
-    m_engine.findNextHint();
-    memoText = m_engine.text();
+    const HintOutcome outcome = m_engine.findNextHint();
+    memoText = outcome == HintOutcome::Stuck ? text("frmsolover.stuck", kHintStuckText)
+                                             : m_engine.text();
     paintHighlights();
 }
 

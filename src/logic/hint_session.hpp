@@ -44,7 +44,7 @@ public:
     std::function<bool()> isPencilAndPaperMode;
     /// Appends the board as a new step of the history and refreshes the history buttons.
     std::function<void()> recordMove;
-    /// Text of a language key ("frmsolover.thinking", ".doitforme", ".nexthint").
+    /// Text of a language key ("frmsolover.thinking", ".doitforme", ".nexthint", ".stuck").
     std::function<std::string(std::string_view)> lookup;
 
     // State of the window's controls.

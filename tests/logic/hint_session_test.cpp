@@ -2,6 +2,7 @@
 // what it paints and writes on the board, its captions and its texts.
 #include "logic/hint_session.hpp"
 
+#include "app/language_table.hpp"
 #include "logic/hint_test_grid.hpp"
 
 #include <gtest/gtest.h>
@@ -367,6 +368,31 @@ TEST(HintWindow, HintButtonSaysWhatItsNextPressDoesAsSoonAsTheWindowOpens)
         else
             EXPECT_EQ(f.window->memoText, shown) << "the result is shown again";
         EXPECT_EQ(f.window->bthintCaption, "<frmsolover.nexthint>");
+    }
+}
+
+TEST(HintWindow, StuckTextComesFromTheLanguageTable)
+{
+    for (Language language : {Language::Chinese, Language::English, Language::Japanese}) {
+        SCOPED_TRACE(static_cast<int>(language));
+        LanguageTable table;
+        table.load(language);
+        SessionFixture f;
+        putPuzzle(*f.board, kEasterMonster, "", CellState::Given);
+        f.window->isPencilAndPaperMode = [] {
+            return true;
+        };
+        f.window->lookup = [&](std::string_view key) {
+            return table.lookup(key);
+        };
+        f.window->openWindow();
+        EXPECT_EQ(f.window->engine().outcome(), HintOutcome::Stuck);
+        EXPECT_EQ(f.window->memoText, table.lookup("frmsolover.stuck"));
+        EXPECT_NE(f.window->memoText.find("http://forum.enjoysudoku.com/"), std::string::npos);
+        if (language == Language::Chinese)
+            EXPECT_EQ(f.window->memoText, kHintStuckText);
+        else
+            EXPECT_NE(f.window->memoText, kHintStuckText);
     }
 }
 
