@@ -235,6 +235,11 @@ private:
     void findHiddenSingle();
     void findNakedSingle();
     void findIntersection();
+    struct Crossing;
+    /// Row 3b + i, or engine column s + 3i, through the box of band b, stack s.
+    static Crossing rowCrossing(int b, int s, int i);
+    static Crossing columnCrossing(int b, int s, int i);
+    void findIntersectionOn(int box, const Crossing &crossing);
     void findSubsets();
     void findSubsetsInUnit(int size, int first, int stride);
     bool findNakedSubset(int size, std::array<int, 9> &u, int first, int stride);
