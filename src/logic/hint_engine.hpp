@@ -166,6 +166,8 @@ public:
     Colour highlight(int e) const { return m_highlight[e]; }
     /// A hint is shown and not yet carried out.
     bool hintShown() const { return m_hintShown; }
+    /// A shown single waits for carryOut to place pendingDigit() into engine cell
+    /// pendingCell().
     bool pendingPlacement() const { return m_pending.active; }
     int pendingDigit() const { return m_pending.digit; }
     int pendingCell() const { return m_pending.cell; }
