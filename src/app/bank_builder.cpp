@@ -15,26 +15,10 @@ namespace kestrel {
 
 namespace {
 
-// Technique slots of GradeResult::techniqueCount.
-enum Slot {
-    HiddenSingle = 0,
-    NakedSingle = 1,
-    BoxLine = 2,
-    NakedSubset = 3,
-    HiddenSubset = 4,
-    UniqueRectangle1 = 5,
-    UniqueRectangle2 = 6,
-    UniqueRectangle3 = 7,
-    MixedChain = 8,
-    OneDigitChain = 9,
-    TwoCandidateChain = 10,
-    Stumped = 11,
-};
-
-bool usesAny(const GradeResult &grade, std::initializer_list<Slot> slots)
+bool usesAny(const GradeResult &grade, std::initializer_list<HintTechnique> techniques)
 {
-    return std::any_of(slots.begin(), slots.end(),
-                       [&](Slot slot) { return grade.techniqueCount[slot] > 0; });
+    return std::any_of(techniques.begin(), techniques.end(),
+                       [&](HintTechnique technique) { return grade.timesUsed(technique) > 0; });
 }
 
 // --- Random grids ------------------------------------------------------------------------
@@ -181,17 +165,18 @@ bool isLetter(char c)
 // weight than the tiers below it use.
 std::optional<int> levelFor(const GradeResult &grade, int givens)
 {
-    if (grade.status != GradeStatus::Solved || grade.techniqueCount[Stumped] > 0)
+    using enum HintTechnique;
+    if (grade.status != GradeStatus::Solved || grade.timesUsed(Stuck) > 0)
         return std::nullopt;
-    if (usesAny(grade, {TwoCandidateChain, MixedChain}))
+    if (usesAny(grade, {ChainTwoCandidate, ChainMixed}))
         return 4;
-    if (usesAny(
-            grade,
-            {HiddenSubset, UniqueRectangle1, UniqueRectangle2, UniqueRectangle3, OneDigitChain}))
+    if (usesAny(grade,
+                {HiddenSubset, RectangleCornerExcluded, RectangleExtraDigit, RectangleSplitPair,
+                 ChainOneDigit}))
         return 3;
-    if (usesAny(grade, {BoxLine, NakedSubset}))
+    if (usesAny(grade, {Intersection, NakedSubset}))
         return 2;
-    if (grade.techniqueCount[NakedSingle] == 0 && givens >= kVeryEasyMinGivens)
+    if (grade.timesUsed(NakedSingle) == 0 && givens >= kVeryEasyMinGivens)
         return 0;
     return 1;
 }
@@ -380,7 +365,7 @@ std::optional<std::string> checkBankLine(std::string_view line, int level, Grade
     const GradeResult result = gradePuzzle(puzzle);
     if (grade)
         *grade = result;
-    if (result.status != GradeStatus::Solved || result.techniqueCount[Stumped] > 0)
+    if (result.status != GradeStatus::Solved || result.timesUsed(HintTechnique::Stuck) > 0)
         return "the hint engine does not finish it (" + std::string(gradeStatusName(result.status))
             + ")";
     const std::optional<int> actual = levelFor(result, givenCount(line));

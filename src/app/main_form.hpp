@@ -14,7 +14,7 @@
 #include "core/solver.hpp"
 #include "game/game.hpp"
 #include "logic/candidate_pad.hpp"
-#include "logic/hint_engine.hpp"
+#include "logic/hint_session.hpp"
 
 #include <array>
 #include <optional>

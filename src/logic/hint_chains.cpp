@@ -15,33 +15,22 @@
 // `strongPartner` stay as they were built at the start of the search.
 #include "logic/hint_engine.hpp"
 
+#include <bit>
 #include <cassert>
 
 namespace kestrel {
 
 namespace {
 
-constexpr int lowestDigit(int mask) noexcept
-{
-    for (int d = 1; d <= 9; ++d) {
-        if (mask & (1 << (d - 1)))
-            return d;
-    }
-    return 0;
-}
-
+/// The largest digit of a mask (bit d - 1 = digit d); 0 for the empty mask.
 constexpr int highestDigit(int mask) noexcept
 {
-    for (int d = 9; d >= 1; --d) {
-        if (mask & (1 << (d - 1)))
-            return d;
-    }
-    return 0;
+    return std::bit_width(static_cast<unsigned>(mask));
 }
 
 } // namespace
 
-void Tfrmsolover::clearChainState()
+void HintEngine::clearChainState()
 {
     for (auto &digit : m_onMark)
         digit.fill(0);
@@ -55,7 +44,7 @@ void Tfrmsolover::clearChainState()
     m_path.fill(-1);
 }
 
-void Tfrmsolover::buildLinkTables()
+void HintEngine::buildLinkTables()
 {
     for (int d = 0; d < 9; ++d) {
         const int bit = 1 << d;
@@ -96,7 +85,7 @@ void Tfrmsolover::buildLinkTables()
     }
 }
 
-void Tfrmsolover::findChain()
+void HintEngine::findChain()
 {
     if (!m_searching)
         return;
@@ -107,8 +96,8 @@ void Tfrmsolover::findChain()
     for (int maxDepth = 3; m_searching && m_deepen && maxDepth < kMaxPath; ++maxDepth) {
         m_deepen = false;
         for (int e = 0; e < kCells && m_searching; ++e) {
-            if (m_popCount[m_candMask[e]] == 2) {
-                startChain(maxDepth, e, kChainTwoCandidate, lowestDigit(m_candMask[e]));
+            if (digitCount(m_candMask[e]) == 2) {
+                startChain(maxDepth, e, kChainTwoCandidate, candidates(e).lowest());
                 if (m_searching)
                     startChain(maxDepth, e, kChainTwoCandidate, highestDigit(m_candMask[e]));
             }
@@ -132,7 +121,7 @@ void Tfrmsolover::findChain()
     }
 }
 
-void Tfrmsolover::startChain(int maxDepth, int e, int type, int d)
+void HintEngine::startChain(int maxDepth, int e, int type, int d)
 {
     m_chainStart = e;
     m_chainDigit = d;
@@ -142,7 +131,7 @@ void Tfrmsolover::startChain(int maxDepth, int e, int type, int d)
     offStep(1, maxDepth, d, e);
 }
 
-void Tfrmsolover::offStep(int depth, int maxDepth, int d, int c)
+void HintEngine::offStep(int depth, int maxDepth, int d, int c)
 {
     m_offMark[d - 1][c] = m_searchStamp;
 
@@ -167,14 +156,14 @@ void Tfrmsolover::offStep(int depth, int maxDepth, int d, int c)
     // In a two-candidate cell the other digit is true. This step does not look at
     // `searching`, so unwinding after a removal can still reach another end cell.
     const int mask = m_candMask[c];
-    if (m_popCount[mask] == 2 && m_onMark[d - 1][c] != m_searchStamp) {
+    if (digitCount(mask) == 2 && m_onMark[d - 1][c] != m_searchStamp) {
         const int bit = 1 << (d - 1);
-        const int other = (mask & bit) ? lowestDigit(mask & ~bit) : lowestDigit(mask);
+        const int other = digitsOf((mask & bit) ? mask & ~bit : mask).lowest();
         onStep(depth, maxDepth, other, c);
     }
 }
 
-void Tfrmsolover::onStep(int depth, int maxDepth, int d, int c)
+void HintEngine::onStep(int depth, int maxDepth, int d, int c)
 {
     m_onMark[d - 1][c] = m_searchStamp;
 
@@ -188,7 +177,7 @@ void Tfrmsolover::onStep(int depth, int maxDepth, int d, int c)
             break;
         if (m_offMark[d - 1][p] == m_searchStamp)
             continue;
-        if (m_chainType == kChainTwoCandidate && m_popCount[m_candMask[p]] != 2)
+        if (m_chainType == kChainTwoCandidate && digitCount(m_candMask[p]) != 2)
             continue;
         if (depth < maxDepth) {
             assert(depth + 1 <= kMaxPath);
@@ -211,7 +200,7 @@ void Tfrmsolover::onStep(int depth, int maxDepth, int d, int c)
     }
 }
 
-void Tfrmsolover::reportChain(int depth, int d)
+void HintEngine::reportChain(int depth, int d)
 {
     const int start = m_chainStart;
     const int end = m_path[depth];

@@ -1,9 +1,8 @@
-// The frame of the hint engine: loading, the one-button press logic, write-back, highlights
-// and the text helpers shared by the techniques.
+// The frame of the hint engine: loading, a step of the ladder and its outcome, carrying a hint
+// out, and the text and highlight helpers shared by the techniques.
 #include "logic/hint_engine.hpp"
 
 #include <algorithm>
-#include <bit>
 #include <cassert>
 
 namespace kestrel {
@@ -17,67 +16,16 @@ constexpr std::array<const char *, 9> kColumnDigits = {"1", "4", "7", "2", "5", 
 constexpr std::array<const char *, 9> kBoxNames
     = {"左上", "中上", "右上", "左中", "中间", "右中", "左下", "中下", "右下"};
 
+/// Index of engine cell e in a row-major board-order grid.
+constexpr int gridIndex(int e) noexcept
+{
+    return (HintEngine::boardRow(e) - 1) * 9 + HintEngine::boardCol(e) - 1;
+}
+
 } // namespace
 
-Tfrmsolover::Tfrmsolover(TPICSD33 &board) : m_board(board)
+HintEngine::HintEngine()
 {
-    resetEngine();
-}
-
-void Tfrmsolover::FormCreate()
-{
-    memoText.clear();
-    caption = text("frmsolover.caption", "Show Hint");
-    bthintCaption = text("frmsolover.nexthint", "Next Hint");
-    button2Caption = text("frmsolover.button2.caption", "Close");
-}
-
-std::string Tfrmsolover::text(std::string_view key, std::string_view fallback) const
-{
-    if (lookup)
-        return lookup(key);
-    return std::string(fallback);
-}
-
-void Tfrmsolover::openWindow()
-{
-    // WARNING: the caption is left as it is; only a single (through setPendingPlacement)
-    // changes it here. A first hint that removes candidates keeps the caption of the last
-    // opening, as the window always did.
-    resetEngine();
-    showNextHint();
-}
-
-void Tfrmsolover::bthintClick()
-{
-    if (m_pending.active) {
-        applyPendingPlacement();
-        clearHighlights();
-        bthintCaption = text("frmsolover.nexthint", "Next Hint");
-        m_pending.active = false;
-        if (recordMove)
-            recordMove();
-        return;
-    }
-    showNextHint();
-    bthintCaption = m_hintShown ? text("frmsolover.doitforme", "Do It For Me")
-                                : text("frmsolover.nexthint", "Next Hint");
-}
-
-void Tfrmsolover::resetEngine()
-{
-    memoText.clear();
-    m_needsLoad = true;
-    m_hintShown = false;
-    m_pending = Pending{};
-    m_searching = false;
-    clearChainState();
-    m_cellList.clear();
-    m_difficultyScore = 0;
-
-    for (int mask = 0; mask < 512; ++mask)
-        m_popCount[mask] = std::popcount(static_cast<unsigned>(mask));
-
     for (int e = 0; e < kCells; ++e) {
         int n = 0;
         const int boxFirst = 27 * (e / 27) + e % 3;
@@ -99,43 +47,59 @@ void Tfrmsolover::resetEngine()
         assert(n == 20);
         std::sort(m_peers[e].begin(), m_peers[e].end());
     }
+    m_candMask.fill(kFullMask);
+    m_boxOpen.fill(kFullMask);
+    clearHighlights();
+    reset();
 }
 
-void Tfrmsolover::loadFromBoard()
+void HintEngine::reset()
+{
+    m_text.clear();
+    m_outcome = HintOutcome::Found;
+    m_hintShown = false;
+    m_pending = Pending{};
+    m_searching = false;
+    clearChainState();
+    m_cellList.clear();
+    m_difficultyScore = 0;
+}
+
+void HintEngine::load(const CandidateGrid &grid, GridLoad how)
 {
     m_candMask.fill(kFullMask);
     m_boxOpen.fill(kFullMask);
+    m_value.fill(0);
     m_placedCount = 0;
-    const bool pencil = pencilAndPaper();
     for (int e = 0; e < kCells; ++e) {
-        const TPicNode &cell = boardCell(e);
-        if (pencil) {
-            // The player's pencil marks are ignored; only values count, and an open cell with
-            // one mark counts as holding that value.
-            if (cell.hxs.size() == 1 && cell.hxs[0] >= '1' && cell.hxs[0] <= '9')
-                placeDigit(cell.hxs[0] - '0', e);
-        } else if (cell.state == CellState::Open) {
-            int mask = 0;
-            for (char ch : cell.hxs) {
-                if (ch >= '1' && ch <= '9')
-                    mask |= 1 << (ch - '1');
-            }
-            m_candMask[e] = mask;
-        } else {
-            // A given or placed cell without a digit (never on a loaded game) still counts as
-            // holding a value; it takes nothing from its peers.
-            const int digit = !cell.hxs.empty() && cell.hxs[0] >= '1' && cell.hxs[0] <= '9'
-                ? cell.hxs[0] - '0'
-                : 0;
-            placeDigit(digit, e);
-        }
+        const CandidateCell &cell = grid[gridIndex(e)];
+        if (cell.hasValue)
+            placeDigit(cell.value, e);
+        else if (how == GridLoad::WithCandidates)
+            m_candMask[e] = cell.candidates.bits();
     }
 }
 
-void Tfrmsolover::placeDigit(int digit, int e)
+bool HintEngine::loadPuzzle(std::string_view puzzle81)
 {
-    const int bit = digit >= 1 && digit <= 9 ? 1 << (digit - 1) : 0;
+    if (puzzle81.size() != kCells)
+        return false;
+    CandidateGrid grid{};
+    for (int i = 0; i < kCells; ++i) {
+        const char ch = puzzle81[i];
+        if (ch >= '1' && ch <= '9')
+            grid[i] = CandidateCell{true, ch - '0', DigitSet()};
+    }
+    load(grid, GridLoad::ValuesOnly);
+    return true;
+}
+
+void HintEngine::placeDigit(int digit, int e)
+{
+    const bool isDigit = digit >= 1 && digit <= 9;
+    const int bit = isDigit ? 1 << (digit - 1) : 0;
     m_candMask[e] = 0;
+    m_value[e] = static_cast<std::uint8_t>(isDigit ? digit : 0);
     const int row = 9 * (e / 9);
     const int column = e % 9;
     const int box = 27 * (e / 27) + e % 3;
@@ -148,41 +112,62 @@ void Tfrmsolover::placeDigit(int digit, int e)
     ++m_placedCount;
 }
 
-void Tfrmsolover::nextStep()
+std::string HintEngine::valuesText() const
 {
-    if (m_needsLoad) {
-        loadFromBoard();
-        m_needsLoad = false;
+    std::string cells(kCells, '.');
+    for (int e = 0; e < kCells; ++e) {
+        if (m_value[e] != 0)
+            cells[gridIndex(e)] = static_cast<char>('0' + m_value[e]);
     }
-    if (m_hintShown) {
-        // "Do It For Me" for a hint that only removed candidates.
-        writeBackToBoard();
-        if (recordMove)
-            recordMove();
-        return;
-    }
+    return cells;
+}
+
+HintOutcome HintEngine::findNextHint()
+{
+    clearHighlights();
+    m_text.clear();
     m_searching = true;
     runLadder();
     const bool found = !m_searching;
     if (found)
         m_hintShown = true;
 
+    // WARNING: a full grid is "solved" before anything else is looked at, as it always was.
     if (m_placedCount == kCells) {
-        memoText = kHintSolvedText;
-    } else if (!found) {
+        m_outcome = HintOutcome::Solved;
+        m_text = kHintSolvedText;
+    } else if (found) {
+        m_outcome = HintOutcome::Found;
+    } else {
         int open = 0;
         for (int mask : m_candMask)
             open += mask > 0 ? 1 : 0;
         if (open + m_placedCount == kCells) {
-            memoText = kHintStuckText;
+            m_outcome = HintOutcome::Stuck;
+            m_text = kHintStuckText;
             addWeight(HintTechnique::Stuck);
         } else {
-            memoText = kHintNoSolutionText;
+            m_outcome = HintOutcome::NoSolution;
+            m_text = kHintNoSolutionText;
         }
     }
+    return m_outcome;
 }
 
-void Tfrmsolover::runLadder()
+void HintEngine::carryOut()
+{
+    if (m_pending.active) {
+        placeDigit(m_pending.digit, m_pending.cell);
+        m_pending.active = false;
+    }
+    // A hint that removed candidates made its removals in the grid when it was found.
+    m_hintShown = false;
+    m_searching = false;
+    m_text.clear();
+    clearHighlights();
+}
+
+void HintEngine::runLadder()
 {
     // Each technique returns at once when an earlier one cleared `searching`.
     findHiddenSingle();
@@ -195,12 +180,10 @@ void Tfrmsolover::runLadder()
     findChain();
 }
 
-bool Tfrmsolover::runTechnique(HintSearch search)
+bool HintEngine::runTechnique(HintSearch search)
 {
-    if (m_needsLoad) {
-        loadFromBoard();
-        m_needsLoad = false;
-    }
+    clearHighlights();
+    m_text.clear();
     m_searching = true;
     switch (search) {
     case HintSearch::HiddenSingle:
@@ -236,66 +219,7 @@ bool Tfrmsolover::runTechnique(HintSearch search)
     return !m_searching;
 }
 
-void Tfrmsolover::showNextHint()
-{
-    clearHighlights();
-    memoText = m_hintShown ? std::string() : text("frmsolover.thinking", "Thinking...");
-    // The window used to sleep a millisecond here so that "Thinking..." got painted before a
-    // long chain search; the Qt shell repaints from the model afterwards, so no pause is kept.
-    nextStep();
-}
-
-void Tfrmsolover::applyPendingPlacement()
-{
-    placeDigit(m_pending.digit, m_pending.cell);
-    TPicNode &cell = boardCell(m_pending.cell);
-    cell.hxs = std::string(1, static_cast<char>('0' + m_pending.digit));
-    cell.state = CellState::Placed;
-    memoText.clear();
-    writeBackToBoard();
-    m_searching = false;
-    clearHighlights();
-}
-
-void Tfrmsolover::writeBackToBoard()
-{
-    if (!pencilAndPaper()) {
-        for (int e = 0; e < kCells; ++e) {
-            if (m_candMask[e] > 0) {
-                TPicNode &cell = boardCell(e);
-                cell.hxs = digitsPlain(m_candMask[e]);
-                cell.showhxs();
-            }
-        }
-    }
-    for (int row = 1; row <= 9; ++row) {
-        for (int col = 1; col <= 9; ++col) {
-            TPicNode &cell = m_board.cell(row, col);
-            if (cell.state != CellState::Placed)
-                continue;
-            cell.caption = cell.hxs;
-            cell.Hide();
-            cell.fontSize = m_board.FONTSize2;
-            cell.fontColor = m_board.FONTColor2;
-        }
-    }
-    m_hintShown = false;
-}
-
-void Tfrmsolover::highlightCell(int e, Colour colour)
-{
-    TPicNode &cell = boardCell(e);
-    cell.color = colour;
-    cell.setcolor(colour);
-}
-
-void Tfrmsolover::clearHighlights()
-{
-    for (int e = 0; e < kCells; ++e)
-        highlightCell(e, kHintWhite);
-}
-
-std::string Tfrmsolover::unitText(int first, int stride)
+std::string HintEngine::unitText(int first, int stride)
 {
     clearHighlights();
     for (int i = 0; i < 9; ++i)
@@ -307,61 +231,48 @@ std::string Tfrmsolover::unitText(int first, int stride)
     return std::string("在") + kBoxNames[3 * (first / 27) + first % 3] + "九宫格";
 }
 
-std::string Tfrmsolover::cellName(int e) const
+std::string HintEngine::cellName(int e)
 {
     return std::string(kRowLetters[e / 9]) + kColumnDigits[e % 9];
 }
 
-void Tfrmsolover::appendToList(std::string_view item)
+void HintEngine::appendToList(std::string_view item)
 {
     if (!m_cellList.empty())
         m_cellList += ", ";
     m_cellList += item;
 }
 
-std::string Tfrmsolover::takeList()
+std::string HintEngine::takeList()
 {
     std::string list;
     list.swap(m_cellList);
     return list;
 }
 
-void Tfrmsolover::showText(std::string text)
+void HintEngine::showText(std::string text)
 {
-    memoText = std::move(text);
+    m_text = std::move(text);
     m_searching = false;
 }
 
-void Tfrmsolover::setPendingPlacement(int digit, int e)
+void HintEngine::setPendingPlacement(int digit, int e)
 {
     m_pending = Pending{true, digit, e};
-    bthintCaption = text("frmsolover.doitforme", "Do It For Me");
 }
 
-std::string Tfrmsolover::digitsPlain(int mask)
+std::string HintEngine::digitsComma(DigitSet digits)
 {
-    std::string digits;
-    for (int d = 1; d <= 9; ++d) {
-        if (mask & (1 << (d - 1)))
-            digits += static_cast<char>('0' + d);
+    std::string text;
+    for (const int d : digits) {
+        if (!text.empty())
+            text += ',';
+        text += static_cast<char>('0' + d);
     }
-    return digits;
+    return text;
 }
 
-std::string Tfrmsolover::digitsComma(int mask)
-{
-    std::string digits;
-    for (int d = 1; d <= 9; ++d) {
-        if (mask & (1 << (d - 1))) {
-            if (!digits.empty())
-                digits += ',';
-            digits += static_cast<char>('0' + d);
-        }
-    }
-    return digits;
-}
-
-void Tfrmsolover::addWeight(HintTechnique technique)
+void HintEngine::addWeight(HintTechnique technique)
 {
     const int slot = static_cast<int>(technique);
     m_difficultyScore += kWeights[slot];

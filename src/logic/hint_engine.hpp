@@ -1,8 +1,10 @@
 #pragma once
-// The hint engine `Tfrmsolover`: the logic of the "Show Hint" window. It loads its own
-// candidate grid from the main board once per opening, climbs a fixed ladder of human-style
-// techniques until one fires, explains it in one Chinese text with highlights on the board,
-// and carries it out on the board at the next press of its one button.
+// The hint engine: the reasoning behind the "Show Hint" window, without any board. It loads a
+// candidate grid, climbs a fixed ladder of human-style techniques until one fires, and explains
+// it in one Chinese text with highlights kept as data (a colour per cell). How the step ended
+// is a value (`HintOutcome`); the engine keeps its own values grid, so a caller reads the 81
+// cells after a run without a board. The window logic (`Tfrmsolover`, hint_session.hpp) loads
+// the engine from the main board, paints the highlights and writes the results back.
 //
 // Engine cell numbering. The engine keeps its own order of the 81 cells, chosen so that every
 // unit is an arithmetic progression (first index, stride) of nine indices:
@@ -20,15 +22,16 @@
 // Every loop over "columns" therefore visits board columns 1, 4, 7, 2, 5, 8, 3, 6, 9, and that
 // order decides every first-found tie-break that involves columns.
 //
-// Candidate sets are 9-bit masks, bit d-1 = digit d (full set 511); a cell holding a value has
-// mask 0. The search works on fixed arrays only: nothing allocates inside a step except the
-// hint text.
+// Candidate sets are 9-bit masks in the layout of DigitSet (bit d-1 = digit d, full set 511);
+// a cell holding a value has mask 0. The hot loops keep them as plain ints and count them with
+// DigitSet; the interface hands out DigitSet. The search works on fixed arrays only: nothing
+// allocates inside a step except the hint text.
 
-#include "core/board.hpp"
+#include "core/colour.hpp"
+#include "core/digit_set.hpp"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -63,18 +66,47 @@ enum class HintSearch {
     Chains,
 };
 
+/// How a search for the next hint ended.
+enum class HintOutcome {
+    Found, ///< a technique fired: its text and highlights are shown, the hint is pending
+    Solved, ///< every cell holds a value
+    Stuck, ///< the ladder found nothing, yet every open cell has a candidate
+    NoSolution, ///< an open cell has no candidate left
+};
+
+/// What a load takes from a grid.
+enum class GridLoad {
+    /// Values only, as in "Pencil and Paper" mode: every open cell starts with the digits its
+    /// values' peers allow, whatever candidates the grid holds.
+    ValuesOnly,
+    /// Values and the candidates of the open cells as the grid holds them.
+    WithCandidates,
+};
+
+/// One cell of a grid handed to the engine.
+struct CandidateCell
+{
+    bool hasValue = false; ///< a given or placed cell; its digit may be missing (value 0)
+    int value = 0; ///< digit 1..9 of a cell with a value, else 0
+    DigitSet candidates; ///< candidates of an open cell (read by GridLoad::WithCandidates)
+};
+
+/// A whole grid, row-major in board order: index (row - 1) * 9 + col - 1.
+using CandidateGrid = std::array<CandidateCell, 81>;
+
 /// Highlight colours of the hint engine ($00BBGGRR).
 inline constexpr Colour kHintMagenta = 0x00FF00FF; ///< conclusion cells, pattern cells
 inline constexpr Colour kHintCyan = 0x00FFFF00; ///< the unit, supporting cells
 inline constexpr Colour kHintWhite = 0x00FFFFFF; ///< cleared
 
-/// Fixed texts of the engine.
+/// Fixed texts of the engine. The window shows the stuck text of its language table; this one
+/// is the text of every caller without a table.
 inline constexpr std::string_view kHintSolvedText = "已全部解答完成!";
 inline constexpr std::string_view kHintNoSolutionText = "无解!";
 inline constexpr std::string_view kHintStuckText
     = "难住我了，到http://forum.enjoysudoku.com/求助吧!!!";
 
-class Tfrmsolover
+class HintEngine
 {
 public:
     static constexpr int kCells = 81;
@@ -84,89 +116,82 @@ public:
     static constexpr std::array<int, kTechniqueSlots> kWeights
         = {1, 10, 5, 20, 40, 30, 50, 50, 250, 50, 100, 800};
 
-    /// An engine bound to the main board (not owned; must outlive the engine).
-    explicit Tfrmsolover(TPICSD33 &board);
+    /// An empty engine: every cell open with all candidates, nothing found, counters at zero.
+    HintEngine();
 
-    // What the engine needs from the main window. Unset hooks mean: candidate mode, no
-    // history, English texts.
-    /// Answers whether the main window is in "Pencil and Paper" mode; asked at every use.
-    std::function<bool()> isPencilAndPaperMode;
-    /// Appends the board as a new step of the history and refreshes the history buttons.
-    std::function<void()> recordMove;
-    /// Text of a language key ("frmsolover.thinking", ".doitforme", ".nexthint").
-    std::function<std::string(std::string_view)> lookup;
-
-    // State of the window's controls.
-    std::string caption = "Show Hint"; ///< window caption, set once at creation
-    std::string memoText; ///< the hint memo's whole text
-    std::string bthintCaption = "Next Hint"; ///< caption of the one hint button
-    std::string button2Caption = "Close"; ///< caption of the close button, set once
-
-    /// Creation of the window: empties the memo and takes the captions from `lookup`
-    /// ("frmsolover.caption", ".nexthint", ".button2.caption"). Call once the hooks are set.
-    void FormCreate();
-
-    /// The hint button: carries out a pending single, otherwise shows the next hint (or carries
-    /// out the shown one), then sets the caption for the next press.
-    void bthintClick();
-    /// The "Show hint" command of the main window: reset, then show the first hint.
-    void openWindow();
-
-    // --- engine operations -------------------------------------------------------------
-    /// Empties the hint text, requests a load, clears the found/pending/search/chain state and
-    /// the score (not the counters), fills `popCount` and the peer lists.
-    void resetEngine();
-    /// Loads the candidate grid from the board, honouring the mode of the main window.
-    void loadFromBoard();
-    /// One press of the hint logic: load if needed; write back a shown hint; else climb the
-    /// ladder and set the text of the result.
-    void nextStep();
-    /// Clears highlights, shows "Thinking..." (or nothing when a hint is shown), runs nextStep.
-    void showNextHint();
-    /// Puts digit (1..9) into engine cell e and removes it from e's row, column and box.
-    void placeDigit(int digit, int e);
-    /// Carries out the pending single on the engine grid and on the board.
-    void applyPendingPlacement();
-    /// Writes the engine grid back to the board (candidates only outside Pencil and Paper).
-    void writeBackToBoard();
-    /// Paints board cell of engine cell e and its nine sub-panels.
-    void highlightCell(int e, Colour colour);
-    /// Paints all 81 board cells white.
-    void clearHighlights();
-    /// Clears highlights, paints the unit (first, stride) cyan and returns its name in a text.
-    std::string unitText(int first, int stride);
-    /// Name of engine cell e in hint texts, e.g. "A5" for e = 4.
-    std::string cellName(int e) const;
-    /// Appends an item to the cell list, ", " before every item but the first.
-    void appendToList(std::string_view text);
-    /// Returns the cell list and empties it.
-    std::string takeList();
-    /// Sets the memo's whole text and ends the search.
-    void showText(std::string text);
-    /// Remembers a single to place at the next press; the button then offers to do it.
-    void setPendingPlacement(int digit, int e);
-    /// Digits of a mask ascending without separator ("37").
-    static std::string digitsPlain(int mask);
-    /// Digits of a mask ascending joined by "," ("3,7").
-    static std::string digitsComma(int mask);
-
+    // --- a run -------------------------------------------------------------------------
+    /// Starts a new run: empties the text, clears the found/pending/search/chain state and the
+    /// score (not the counters). The grid stays as it is until the next load.
+    void reset();
+    /// Loads `grid`: values as placed digits (each takes its digit from its peers), and with
+    /// GridLoad::WithCandidates the open cells' candidates as given. Cells are read in engine
+    /// order, so an open cell read before a value's cell loses that digit, one read after keeps
+    /// what the grid says.
+    void load(const CandidateGrid &grid, GridLoad how);
+    /// Loads a puzzle of 81 characters, "1".."9" a value, anything else an open cell, values
+    /// only. False (and nothing loaded) for a text of another length.
+    bool loadPuzzle(std::string_view puzzle81);
+    /// Climbs the ladder on the loaded grid. On Found the text, highlights and (for a single)
+    /// the pending placement describe the hint, whose removals are already made in the grid;
+    /// otherwise the text is the solved, stuck or no-solution text. A stuck step counts.
+    HintOutcome findNextHint();
+    /// Carries out the shown hint: places a pending single; a hint that removed candidates
+    /// has nothing left to do. Clears the text and the highlights.
+    void carryOut();
     /// Runs one technique on the loaded grid with a fresh search; true when it fired.
     bool runTechnique(HintSearch search);
 
-    // --- read-only state ---------------------------------------------------------------
-    const std::array<int, kCells> &candMask() const { return m_candMask; }
+    // --- the grid ------------------------------------------------------------------------
+    /// Puts digit (1..9) into engine cell e and removes it from e's row, column and box. Any
+    /// other digit only marks the cell as holding a value.
+    void placeDigit(int digit, int e);
+    /// Candidates of engine cell e (empty for a cell with a value).
+    DigitSet candidates(int e) const { return digitsOf(m_candMask[e]); }
+    /// Digit of engine cell e, 0 when it is open (or holds a value without a digit).
+    int value(int e) const { return m_value[e]; }
+    /// The values grid: 81 characters row-major in board order, "1".."9" or "." for open.
+    std::string valuesText() const;
+    /// Number of cells holding a value.
     int placedCount() const { return m_placedCount; }
-    const std::array<int, 9> &boxOpen() const { return m_boxOpen; }
-    bool searching() const { return m_searching; }
+    /// Digits not yet placed in box `box` (band * 3 + stack), as the intersection search
+    /// keeps them: a digit it has looked at in a box is taken out for the rest of the load.
+    DigitSet boxOpen(int box) const { return digitsOf(m_boxOpen[box]); }
+
+    // --- the hint ------------------------------------------------------------------------
+    /// How the last findNextHint ended.
+    HintOutcome outcome() const { return m_outcome; }
+    /// The explanation of the last step (see findNextHint).
+    const std::string &text() const { return m_text; }
+    /// Highlight colour of engine cell e: white, cyan or magenta.
+    Colour highlight(int e) const { return m_highlight[e]; }
+    /// A hint is shown and not yet carried out.
     bool hintShown() const { return m_hintShown; }
+    /// A shown single waits for carryOut to place pendingDigit() into engine cell
+    /// pendingCell().
     bool pendingPlacement() const { return m_pending.active; }
     int pendingDigit() const { return m_pending.digit; }
     int pendingCell() const { return m_pending.cell; }
-    bool needsLoad() const { return m_needsLoad; }
+    /// Sum of the weights of the techniques used since the last reset.
     int difficultyScore() const { return m_difficultyScore; }
+    /// Applications per technique slot since the engine was made.
     const std::array<int, kTechniqueSlots> &techniqueCount() const { return m_techniqueCount; }
+
+    // --- text and highlight helpers of the techniques -----------------------------------
+    /// Highlights engine cell e in `colour`.
+    void highlightCell(int e, Colour colour) { m_highlight[e] = colour; }
+    /// Every cell back to white.
+    void clearHighlights() { m_highlight.fill(kHintWhite); }
+    /// Clears highlights, highlights the unit (first, stride) cyan and returns its name in a
+    /// text ("在行I", "在列4", "在右下九宫格").
+    std::string unitText(int first, int stride);
+    /// Name of engine cell e in hint texts, e.g. "A5" for e = 4.
+    static std::string cellName(int e);
+    /// Digits ascending without separator ("37").
+    static std::string digitsPlain(DigitSet digits) { return digits.toText(); }
+    /// Digits ascending joined by "," ("3,7").
+    static std::string digitsComma(DigitSet digits);
+    /// The 20 peers of engine cell e, ascending.
     const std::array<int, 20> &peers(int e) const { return m_peers[e]; }
-    int popCount(int mask) const { return m_popCount[mask]; }
 
     /// Board row 1..9 and column 1..9 of engine cell e.
     static constexpr int boardRow(int e) noexcept { return e / 9 + 1; }
@@ -193,9 +218,18 @@ private:
     // start, so a path never has more cells than there are states, plus the start.
     static constexpr int kMaxPath = 2 * 9 * kCells + 2;
 
-    TPicNode &boardCell(int e) { return m_board.cell(boardRow(e), boardCol(e)); }
-    std::string text(std::string_view key, std::string_view fallback) const;
-    bool pencilAndPaper() const { return isPencilAndPaperMode && isPencilAndPaperMode(); }
+    /// The digits of a mask.
+    static constexpr DigitSet digitsOf(int mask) noexcept
+    {
+        return DigitSet(static_cast<std::uint16_t>(mask));
+    }
+    /// Number of digits of a mask.
+    static constexpr int digitCount(int mask) noexcept { return digitsOf(mask).count(); }
+
+    void appendToList(std::string_view text);
+    std::string takeList();
+    void showText(std::string text);
+    void setPendingPlacement(int digit, int e);
     void addWeight(HintTechnique technique);
     void runLadder();
 
@@ -203,6 +237,11 @@ private:
     void findHiddenSingle();
     void findNakedSingle();
     void findIntersection();
+    struct Crossing;
+    /// Row 3b + i, or engine column s + 3i, through the box of band b, stack s.
+    static Crossing rowCrossing(int b, int s, int i);
+    static Crossing columnCrossing(int b, int s, int i);
+    void findIntersectionOn(int box, const Crossing &crossing);
     void findSubsets();
     void findSubsetsInUnit(int size, int first, int stride);
     bool findNakedSubset(int size, std::array<int, 9> &u, int first, int stride);
@@ -224,18 +263,18 @@ private:
     void reportChain(int depth, int d);
     void clearChainState();
 
-    TPICSD33 &m_board;
-
     std::array<int, kCells> m_candMask{};
+    std::array<std::uint8_t, kCells> m_value{};
     int m_placedCount = 0;
     std::array<int, 9> m_boxOpen{};
-    std::array<int, 512> m_popCount{};
     std::array<std::array<int, 20>, kCells> m_peers{};
+    std::array<Colour, kCells> m_highlight{};
+    std::string m_text;
     std::string m_cellList;
+    HintOutcome m_outcome = HintOutcome::Found;
     bool m_searching = false;
     bool m_hintShown = false;
     Pending m_pending;
-    bool m_needsLoad = true;
     int m_difficultyScore = 0;
     std::array<int, kTechniqueSlots> m_techniqueCount{};
 

@@ -23,7 +23,7 @@ constexpr bool holds(int mask, int pair) noexcept
 
 } // namespace
 
-void Tfrmsolover::findRectangleRowPairs()
+void HintEngine::findRectangleRowPairs()
 {
     for (int i = 0; i < 27 && m_searching; ++i) {
         const int r = i / 3;
@@ -34,7 +34,7 @@ void Tfrmsolover::findRectangleRowPairs()
         for (const auto &offsets : kPairOffsets) {
             const int x = e0 + 3 * offsets[0];
             const int y = e0 + 3 * offsets[1];
-            if (m_popCount[m_candMask[x]] == 2 && m_candMask[x] == m_candMask[y]) {
+            if (digitCount(m_candMask[x]) == 2 && m_candMask[x] == m_candMask[y]) {
                 a = x;
                 b = y;
                 break;
@@ -50,7 +50,7 @@ void Tfrmsolover::findRectangleRowPairs()
     }
 }
 
-void Tfrmsolover::findRectangleColumnPairs()
+void HintEngine::findRectangleColumnPairs()
 {
     for (int i = 0; i < 27 && m_searching; ++i) {
         const int band = i / 9;
@@ -61,7 +61,7 @@ void Tfrmsolover::findRectangleColumnPairs()
         for (const auto &offsets : kPairOffsets) {
             const int x = e0 + 9 * offsets[0];
             const int y = e0 + 9 * offsets[1];
-            if (m_popCount[m_candMask[x]] == 2 && m_candMask[x] == m_candMask[y]) {
+            if (digitCount(m_candMask[x]) == 2 && m_candMask[x] == m_candMask[y]) {
                 a = x;
                 b = y;
                 break;
@@ -77,20 +77,21 @@ void Tfrmsolover::findRectangleColumnPairs()
     }
 }
 
-void Tfrmsolover::tryRectangle(int a, int b, int c, int d, bool alongRows)
+void HintEngine::tryRectangle(int a, int b, int c, int d, bool alongRows)
 {
     const int pair = m_candMask[a];
     if (!holds(m_candMask[c], pair) || !holds(m_candMask[d], pair))
         return;
-    const int countC = m_popCount[m_candMask[c]];
-    const int countD = m_popCount[m_candMask[d]];
+    const int countC = digitCount(m_candMask[c]);
+    const int countD = digitCount(m_candMask[d]);
 
     if (countC == 2 || countD == 2) {
         // One corner already is the pair, so the other one cannot be reduced to it.
         const int target = countC < 3 ? d : c;
         highlightCell(a, kHintCyan);
         highlightCell(b, kHintCyan);
-        showText("找到唯一矩阵," + cellName(target) + "不能包含候选数 " + digitsComma(pair));
+        showText("找到唯一矩阵," + cellName(target) + "不能包含候选数 "
+                 + digitsComma(digitsOf(pair)));
         addWeight(HintTechnique::RectangleCornerExcluded);
         highlightCell(c, countC == 2 ? kHintCyan : kHintMagenta);
         highlightCell(d, countD == 2 ? kHintCyan : kHintMagenta);
@@ -123,11 +124,11 @@ void Tfrmsolover::tryRectangle(int a, int b, int c, int d, bool alongRows)
     highlightCell(c, kHintMagenta);
     highlightCell(d, kHintMagenta);
     showText("找到唯一矩阵,(" + cellName(c) + "," + cellName(d) + ") 一定能包含候选数 "
-             + digitsComma(x));
+             + digitsComma(digitsOf(x)));
     addWeight(HintTechnique::RectangleExtraDigit);
 }
 
-void Tfrmsolover::findRectangleSplitPairs()
+void HintEngine::findRectangleSplitPairs()
 {
     // Along rows: A and B in one row but different boxes; C, D in a row of A's band.
     for (int r = 0; r < 9 && m_searching; ++r) {
@@ -135,7 +136,7 @@ void Tfrmsolover::findRectangleSplitPairs()
             for (int j = 0; j < 9 && m_searching; ++j) {
                 const int a = 9 * r + i;
                 const int b = 9 * r + j;
-                if (m_popCount[m_candMask[a]] != 2 || m_candMask[b] != m_candMask[a] || j == i
+                if (digitCount(m_candMask[a]) != 2 || m_candMask[b] != m_candMask[a] || j == i
                     || i % 3 == j % 3)
                     continue;
                 for (int r2 = 0; r2 < 9; ++r2)
@@ -149,7 +150,7 @@ void Tfrmsolover::findRectangleSplitPairs()
             for (int j = 0; j < 9 && m_searching; ++j) {
                 const int a = 9 * i + k;
                 const int b = 9 * j + k;
-                if (m_popCount[m_candMask[a]] != 2 || m_candMask[b] != m_candMask[a] || i == j
+                if (digitCount(m_candMask[a]) != 2 || m_candMask[b] != m_candMask[a] || i == j
                     || i / 3 == j / 3)
                     continue;
                 for (int k2 = 0; k2 < 9; ++k2)
@@ -159,11 +160,11 @@ void Tfrmsolover::findRectangleSplitPairs()
     }
 }
 
-void Tfrmsolover::clearSplitPairDigit(int a, int b, int c, int d, int first, int stride)
+void HintEngine::clearSplitPairDigit(int a, int b, int c, int d, int first, int stride)
 {
     const int pair = m_candMask[a];
     const bool cInBoxOfA = 27 * (c / 27) + c % 3 == 27 * (a / 27) + a % 3;
-    if (m_popCount[m_candMask[c]] != 3 || m_candMask[d] != m_candMask[c] || !cInBoxOfA
+    if (digitCount(m_candMask[c]) != 3 || m_candMask[d] != m_candMask[c] || !cInBoxOfA
         || !holds(m_candMask[c], pair))
         return;
     const int x = m_candMask[c] & ~pair;
@@ -178,7 +179,7 @@ void Tfrmsolover::clearSplitPairDigit(int a, int b, int c, int d, int first, int
         highlightCell(c, kHintMagenta);
         highlightCell(d, kHintMagenta);
         showText("找到唯一矩阵,（" + cellName(c) + "," + cellName(d) + "）一定有一个是数字"
-                 + digitsPlain(x));
+                 + digitsPlain(digitsOf(x)));
         addWeight(HintTechnique::RectangleSplitPair);
     }
 }

@@ -31,15 +31,6 @@ constexpr int member(Unit unit, int i) noexcept
     return unit.first + unit.stride * i;
 }
 
-constexpr int lowestDigit(int mask) noexcept
-{
-    for (int d = 1; d <= 9; ++d) {
-        if (mask & (1 << (d - 1)))
-            return d;
-    }
-    return 0;
-}
-
 /// Advances an ascending combination of `size` items out of 0..8 to the next one in
 /// lexicographic order; false after the last.
 bool nextCombination(std::array<int, 4> &items, int size) noexcept
@@ -55,22 +46,21 @@ bool nextCombination(std::array<int, 4> &items, int size) noexcept
     return true;
 }
 
-std::string digitsSpaced(int mask)
+/// Digits ascending joined by ", " ("1, 2").
+std::string digitsSpaced(DigitSet digits)
 {
-    std::string digits;
-    for (int d = 1; d <= 9; ++d) {
-        if (mask & (1 << (d - 1))) {
-            if (!digits.empty())
-                digits += ", ";
-            digits += static_cast<char>('0' + d);
-        }
+    std::string text;
+    for (const int d : digits) {
+        if (!text.empty())
+            text += ", ";
+        text += static_cast<char>('0' + d);
     }
-    return digits;
+    return text;
 }
 
 } // namespace
 
-void Tfrmsolover::findHiddenSingle()
+void HintEngine::findHiddenSingle()
 {
     for (int n = 8; n >= 0 && m_searching; --n) {
         for (Unit unit : scanUnits(n)) {
@@ -106,14 +96,14 @@ void Tfrmsolover::findHiddenSingle()
     }
 }
 
-void Tfrmsolover::findNakedSingle()
+void HintEngine::findNakedSingle()
 {
     if (!m_searching)
         return;
     for (int e = 0; e < kCells; ++e) {
-        if (m_popCount[m_candMask[e]] != 1)
+        if (digitCount(m_candMask[e]) != 1)
             continue;
-        const int d = lowestDigit(m_candMask[e]);
+        const int d = candidates(e).lowest();
         setPendingPlacement(d, e);
         showText(cellName(e) + "只能是 " + std::to_string(d));
         addWeight(HintTechnique::NakedSingle);
@@ -122,129 +112,123 @@ void Tfrmsolover::findNakedSingle()
     }
 }
 
-void Tfrmsolover::findIntersection()
+// One line through a box, as the intersection search looks at it: the line as a unit, which of
+// its nine cells lie in the box, the six cells of the box off the line (in member order) and the
+// line's three cells in the box in the order a hint lists them.
+struct HintEngine::Crossing
 {
-    // Boxes stack by stack: 0, 3, 6, 1, 4, 7, 2, 5, 8.
+    int lineFirst;
+    int lineStride;
+    std::array<bool, 9> inBox;
+    std::array<int, 6> boxRest;
+    std::array<int, 3> listed;
+};
+
+HintEngine::Crossing HintEngine::rowCrossing(int b, int s, int i)
+{
+    const Unit box{27 * b + s, 3};
+    Crossing crossing{};
+    const int rowFirst = 9 * (3 * b + i);
+    crossing.lineFirst = rowFirst;
+    crossing.lineStride = 1;
+    for (int k = 0; k < 9; ++k)
+        crossing.inBox[k] = k % 3 == s;
+    int n = 0;
+    for (int j = 0; j < 9; ++j) {
+        if (j / 3 != i)
+            crossing.boxRest[n++] = member(box, j);
+    }
+    crossing.listed = {rowFirst + s, rowFirst + s + 3, rowFirst + s + 6};
+    return crossing;
+}
+
+HintEngine::Crossing HintEngine::columnCrossing(int b, int s, int i)
+{
+    const Unit box{27 * b + s, 3};
+    Crossing crossing{};
+    const int column = s + 3 * i;
+    crossing.lineFirst = column;
+    crossing.lineStride = 9;
+    for (int r = 0; r < 9; ++r)
+        crossing.inBox[r] = r / 3 == b;
+    int n = 0;
+    for (int j = 0; j < 9; ++j) {
+        if (j % 3 != i)
+            crossing.boxRest[n++] = member(box, j);
+    }
+    // Listed from the lowest row of the band upwards ("C4, B4").
+    crossing.listed = {9 * (3 * b + 2) + column, 9 * (3 * b + 1) + column, 9 * 3 * b + column};
+    return crossing;
+}
+
+void HintEngine::findIntersection()
+{
+    // Boxes stack by stack: 0, 3, 6, 1, 4, 7, 2, 5, 8; in each box its rows and columns in
+    // turn: row 0, column 0, row 1, column 1, ...
     for (int s = 0; s < 3 && m_searching; ++s) {
         for (int b = 0; b < 3 && m_searching; ++b) {
             const int box = 3 * b + s;
-            const int boxFirst = 27 * b + s;
             if (m_boxOpen[box] == 0)
                 continue;
             for (int i = 0; i < 3 && m_searching; ++i) {
-                // Row direction: row R = 3b + i; its box cells are boxFirst + 9i + {0, 3, 6}.
-                {
-                    const int rowFirst = 9 * (3 * b + i);
-                    int inter = 0;
-                    int restLine = 0;
-                    int restBox = 0;
-                    for (int k = 0; k < 9; ++k) {
-                        const int e = rowFirst + k;
-                        (k % 3 == s ? inter : restLine) |= m_candMask[e];
-                    }
-                    for (int j = 0; j < 9; ++j) {
-                        const int e = boxFirst + 9 * (j / 3) + 3 * (j % 3);
-                        if (j / 3 != i)
-                            restBox |= m_candMask[e];
-                    }
-                    const int candidates = m_boxOpen[box] & inter & ~(restLine & restBox);
-                    for (int d = 1; d <= 9 && m_searching; ++d) {
-                        const int bit = 1 << (d - 1);
-                        if (!(candidates & bit))
-                            continue;
-                        const bool pointing = !(restBox & bit);
-                        m_boxOpen[box] &= ~bit;
-                        bool removed = false;
-                        for (int k = 0; k < 9; ++k) {
-                            const int e = rowFirst + k;
-                            if (k % 3 != s && (m_candMask[e] & bit)) {
-                                m_candMask[e] &= ~bit;
-                                removed = true;
-                            }
-                        }
-                        for (int j = 0; j < 9; ++j) {
-                            const int e = boxFirst + 9 * (j / 3) + 3 * (j % 3);
-                            if (j / 3 != i && (m_candMask[e] & bit)) {
-                                m_candMask[e] &= ~bit;
-                                removed = true;
-                            }
-                        }
-                        if (!removed)
-                            continue;
-                        std::string text = pointing ? unitText(boxFirst, 3) : unitText(rowFirst, 1);
-                        for (int k = s; k < 9; k += 3) {
-                            const int e = rowFirst + k;
-                            if (m_candMask[e] & bit) {
-                                appendToList(cellName(e));
-                                highlightCell(e, kHintMagenta);
-                            }
-                        }
-                        text += ", 单元格 " + takeList() + " 中一定包含 " + std::to_string(d);
-                        showText(std::move(text));
-                        addWeight(HintTechnique::Intersection);
-                    }
-                }
-                if (!m_searching)
-                    break;
-                // Column direction: engine column K = s + 3i, rows 3b .. 3b + 2 in the box.
-                {
-                    const int column = s + 3 * i;
-                    int inter = 0;
-                    int restLine = 0;
-                    int restBox = 0;
-                    for (int r = 0; r < 9; ++r) {
-                        const int e = 9 * r + column;
-                        (r / 3 == b ? inter : restLine) |= m_candMask[e];
-                    }
-                    for (int j = 0; j < 9; ++j) {
-                        const int e = boxFirst + 9 * (j / 3) + 3 * (j % 3);
-                        if (j % 3 != i)
-                            restBox |= m_candMask[e];
-                    }
-                    const int candidates = m_boxOpen[box] & inter & ~(restLine & restBox);
-                    for (int d = 1; d <= 9 && m_searching; ++d) {
-                        const int bit = 1 << (d - 1);
-                        if (!(candidates & bit))
-                            continue;
-                        const bool pointing = !(restBox & bit);
-                        m_boxOpen[box] &= ~bit;
-                        bool removed = false;
-                        for (int r = 0; r < 9; ++r) {
-                            const int e = 9 * r + column;
-                            if (r / 3 != b && (m_candMask[e] & bit)) {
-                                m_candMask[e] &= ~bit;
-                                removed = true;
-                            }
-                        }
-                        for (int j = 0; j < 9; ++j) {
-                            const int e = boxFirst + 9 * (j / 3) + 3 * (j % 3);
-                            if (j % 3 != i && (m_candMask[e] & bit)) {
-                                m_candMask[e] &= ~bit;
-                                removed = true;
-                            }
-                        }
-                        if (!removed)
-                            continue;
-                        std::string text = pointing ? unitText(boxFirst, 3) : unitText(column, 9);
-                        // Listed from the lowest row of the band upwards ("C4, B4").
-                        for (int r = 3 * b + 2; r >= 3 * b; --r) {
-                            const int e = 9 * r + column;
-                            if (m_candMask[e] & bit) {
-                                appendToList(cellName(e));
-                                highlightCell(e, kHintMagenta);
-                            }
-                        }
-                        text += ", 单元格 " + takeList() + " 中一定包含 " + std::to_string(d);
-                        showText(std::move(text));
-                        addWeight(HintTechnique::Intersection);
-                    }
-                }
+                findIntersectionOn(box, rowCrossing(b, s, i));
+                if (m_searching)
+                    findIntersectionOn(box, columnCrossing(b, s, i));
             }
         }
     }
 }
 
-void Tfrmsolover::findSubsets()
+void HintEngine::findIntersectionOn(int box, const Crossing &crossing)
+{
+    const Unit line{crossing.lineFirst, crossing.lineStride};
+    int inter = 0;
+    int restLine = 0;
+    int restBox = 0;
+    for (int m = 0; m < 9; ++m)
+        (crossing.inBox[m] ? inter : restLine) |= m_candMask[member(line, m)];
+    for (int e : crossing.boxRest)
+        restBox |= m_candMask[e];
+    // A digit of the box's open ones that the line and the box share, but that is missing from
+    // the rest of the line or from the rest of the box.
+    const int candidates = m_boxOpen[box] & inter & ~(restLine & restBox);
+    for (int d = 1; d <= 9 && m_searching; ++d) {
+        const int bit = 1 << (d - 1);
+        if (!(candidates & bit))
+            continue;
+        const bool pointing = !(restBox & bit);
+        m_boxOpen[box] &= ~bit;
+        bool removed = false;
+        for (int m = 0; m < 9; ++m) {
+            const int e = member(line, m);
+            if (!crossing.inBox[m] && (m_candMask[e] & bit)) {
+                m_candMask[e] &= ~bit;
+                removed = true;
+            }
+        }
+        for (int e : crossing.boxRest) {
+            if (m_candMask[e] & bit) {
+                m_candMask[e] &= ~bit;
+                removed = true;
+            }
+        }
+        if (!removed)
+            continue;
+        const int boxFirst = 27 * (box / 3) + box % 3;
+        std::string text = pointing ? unitText(boxFirst, 3) : unitText(line.first, line.stride);
+        for (int e : crossing.listed) {
+            if (m_candMask[e] & bit) {
+                appendToList(cellName(e));
+                highlightCell(e, kHintMagenta);
+            }
+        }
+        text += ", 单元格 " + takeList() + " 中一定包含 " + std::to_string(d);
+        showText(std::move(text));
+        addWeight(HintTechnique::Intersection);
+    }
+}
+
+void HintEngine::findSubsets()
 {
     for (int size = 2; size <= 4 && m_searching; ++size) {
         for (int n = 8; n >= 0 && m_searching; --n) {
@@ -257,7 +241,7 @@ void Tfrmsolover::findSubsets()
     }
 }
 
-void Tfrmsolover::findSubsetsInUnit(int size, int first, int stride)
+void HintEngine::findSubsetsInUnit(int size, int first, int stride)
 {
     const Unit unit{first, stride};
     std::array<int, 9> u{};
@@ -285,7 +269,7 @@ void Tfrmsolover::findSubsetsInUnit(int size, int first, int stride)
         m_candMask[member(unit, i)] = u[i];
 }
 
-bool Tfrmsolover::findNakedSubset(int size, std::array<int, 9> &u, int first, int stride)
+bool HintEngine::findNakedSubset(int size, std::array<int, 9> &u, int first, int stride)
 {
     std::array<int, 4> items = {0, 1, 2, 3};
     do {
@@ -295,7 +279,7 @@ bool Tfrmsolover::findNakedSubset(int size, std::array<int, 9> &u, int first, in
             hasEmpty = hasEmpty || u[items[i]] == 0;
             all |= u[items[i]];
         }
-        if (hasEmpty || m_popCount[all] != size)
+        if (hasEmpty || digitCount(all) != size)
             continue;
         bool fired = false;
         for (int j = 0; j < 9; ++j) {
@@ -312,8 +296,8 @@ bool Tfrmsolover::findNakedSubset(int size, std::array<int, 9> &u, int first, in
                         highlightCell(e, kHintMagenta);
                     }
                 }
-                text
-                    += ", 单元格 " + takeList() + "\r\n一定包含且只包含 " + digitsSpaced(all) + ".";
+                text += ", 单元格 " + takeList() + "\r\n一定包含且只包含 "
+                    + digitsSpaced(digitsOf(all)) + ".";
                 showText(std::move(text));
                 addWeight(HintTechnique::NakedSubset);
                 fired = true;
@@ -327,7 +311,7 @@ bool Tfrmsolover::findNakedSubset(int size, std::array<int, 9> &u, int first, in
     return false;
 }
 
-void Tfrmsolover::findHiddenSubset(int size, std::array<int, 9> &t, int first, int stride)
+void HintEngine::findHiddenSubset(int size, std::array<int, 9> &t, int first, int stride)
 {
     std::array<int, 4> items = {0, 1, 2, 3};
     do {
@@ -337,7 +321,7 @@ void Tfrmsolover::findHiddenSubset(int size, std::array<int, 9> &t, int first, i
             hasEmpty = hasEmpty || t[items[i]] == 0;
             all |= t[items[i]];
         }
-        if (hasEmpty || m_popCount[all] != size)
+        if (hasEmpty || digitCount(all) != size)
             continue;
         bool fired = false;
         for (int d = 0; d < 9; ++d) {
@@ -359,8 +343,8 @@ void Tfrmsolover::findHiddenSubset(int size, std::array<int, 9> &t, int first, i
                     if (t[x] != 0 && !(t[x] & ~all))
                         digits |= 1 << x;
                 }
-                text += ", 单元格 " + takeList() + "\r\n一定包含且只包含 " + digitsSpaced(digits)
-                    + ".";
+                text += ", 单元格 " + takeList() + "\r\n一定包含且只包含 "
+                    + digitsSpaced(digitsOf(digits)) + ".";
                 showText(std::move(text));
                 addWeight(HintTechnique::HiddenSubset);
                 fired = true;

@@ -1,69 +1,59 @@
 #include "logic/hint_tool.hpp"
 
-#include "core/board.hpp"
-#include "logic/hint_engine.hpp"
-
+#include <cassert>
 #include <memory>
 
 namespace kestrel {
 
 namespace {
 
-// Far more presses than any puzzle needs: each shown hint places a digit or removes at least
-// one candidate, so a run ends after at most 81 * 9 hints.
-constexpr int kMaxPresses = 4 * 81 * 9;
+// Far more steps than any puzzle needs: each hint places a digit or removes at least one
+// candidate, so a run ends after at most 81 * 10 hints.
+constexpr int kMaxSteps = 4 * 81 * 9;
 
-bool isFinalText(std::string_view text)
-{
-    return text == kHintSolvedText || text == kHintStuckText || text == kHintNoSolutionText;
-}
-
-/// A board of givens; open cells are empty (the engine ignores marks in Pencil and Paper).
-bool putOnBoard(TPICSD33 &board, std::string_view puzzle81)
-{
-    if (puzzle81.size() != 81)
-        return false;
-    for (int row = 1; row <= 9; ++row) {
-        for (int col = 1; col <= 9; ++col) {
-            const char ch = puzzle81[(row - 1) * 9 + col - 1];
-            TPicNode &cell = board.cell(row, col);
-            if (ch >= '1' && ch <= '9') {
-                cell.state = CellState::Given;
-                cell.hxs = std::string(1, ch);
-            } else {
-                cell.state = CellState::Open;
-                cell.hxs.clear();
-            }
-        }
-    }
-    return true;
-}
+/// Whether a run stops after the first hint or goes on until the engine stops.
+enum class RunLength { FirstHint, UntilStopped };
 
 struct Run
 {
-    std::unique_ptr<TPICSD33> board = std::make_unique<TPICSD33>();
-    std::unique_ptr<Tfrmsolover> engine;
-    std::vector<std::string> texts;
+    // On the heap: the engine's chain tables are large.
+    std::unique_ptr<HintEngine> engine = std::make_unique<HintEngine>();
+    std::vector<std::string> texts; ///< the text of every step
+    HintOutcome outcome = HintOutcome::Found; ///< how the last step ended
 };
 
-/// Presses the hint button until the engine stops; texts collects every hint shown.
-bool runEngine(Run &run, std::string_view puzzle81, bool firstOnly)
+/// Loads the puzzle's values and asks for hints, carrying each one out, until the engine
+/// stops (or after the first, for RunLength::FirstHint). False for a text that is not 81
+/// characters long.
+bool runEngine(Run &run, std::string_view puzzle81, RunLength length)
 {
-    if (!putOnBoard(*run.board, puzzle81))
+    if (!run.engine->loadPuzzle(puzzle81))
         return false;
-    run.engine = std::make_unique<Tfrmsolover>(*run.board);
-    run.engine->isPencilAndPaperMode = [] {
-        return true;
-    };
-    run.engine->openWindow();
-    for (int press = 0; press < kMaxPresses; ++press) {
-        run.texts.push_back(run.engine->memoText);
-        if (firstOnly || isFinalText(run.engine->memoText))
+    for (int step = 0; step < kMaxSteps; ++step) {
+        run.outcome = run.engine->findNextHint();
+        run.texts.push_back(run.engine->text());
+        if (length == RunLength::FirstHint || run.outcome != HintOutcome::Found)
             break;
-        run.engine->bthintClick(); // carry the hint out
-        run.engine->bthintClick(); // ask for the next one
+        run.engine->carryOut();
     }
     return true;
+}
+
+GradeStatus gradeStatus(HintOutcome outcome)
+{
+    switch (outcome) {
+    case HintOutcome::Solved:
+        return GradeStatus::Solved;
+    case HintOutcome::Stuck:
+        return GradeStatus::Stuck;
+    case HintOutcome::NoSolution:
+        return GradeStatus::NoSolution;
+    case HintOutcome::Found:
+        break;
+    }
+    // Only a run that hit kMaxSteps ends on a hint, and none can (see kMaxSteps).
+    assert(false);
+    return GradeStatus::NoSolution;
 }
 
 } // namespace
@@ -100,7 +90,7 @@ std::string hintTextOnOneLine(std::string_view text)
 std::vector<std::string> hintSequence(std::string_view puzzle81)
 {
     Run run;
-    if (!runEngine(run, puzzle81, false))
+    if (!runEngine(run, puzzle81, RunLength::UntilStopped))
         return {};
     return run.texts;
 }
@@ -108,7 +98,7 @@ std::vector<std::string> hintSequence(std::string_view puzzle81)
 std::string firstHintLine(std::string_view puzzle81)
 {
     Run run;
-    if (!runEngine(run, puzzle81, true))
+    if (!runEngine(run, puzzle81, RunLength::FirstHint))
         return {};
     return hintTextOnOneLine(run.texts.front());
 }
@@ -117,20 +107,12 @@ GradeResult gradePuzzle(std::string_view puzzle81)
 {
     GradeResult result;
     Run run;
-    if (!runEngine(run, puzzle81, false))
+    if (!runEngine(run, puzzle81, RunLength::UntilStopped))
         return result;
-    const std::string &last = run.texts.back();
-    result.status = last == kHintSolvedText ? GradeStatus::Solved
-        : last == kHintStuckText            ? GradeStatus::Stuck
-                                            : GradeStatus::NoSolution;
+    result.status = gradeStatus(run.outcome);
     result.difficultyScore = run.engine->difficultyScore();
     result.techniqueCount = run.engine->techniqueCount();
-    for (int row = 1; row <= 9; ++row) {
-        for (int col = 1; col <= 9; ++col) {
-            const TPicNode &cell = run.board->cell(row, col);
-            result.cells += cell.state != CellState::Open && cell.hxs.size() == 1 ? cell.hxs[0] : '.';
-        }
-    }
+    result.cells = run.engine->valuesText();
     return result;
 }
 

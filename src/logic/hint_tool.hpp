@@ -1,7 +1,9 @@
 #pragma once
-// The hint engine run without a window, for the command-line tool and the golden tests: a
-// puzzle is put on a board as givens in Pencil and Paper mode and the hint button is pressed
-// until the engine stops.
+// The hint engine run without a window or a board, for the command-line tool, the bank and the
+// golden tests: the engine loads a puzzle's values (as in Pencil and Paper mode), and each hint
+// is carried out before the next one is asked for, until the engine stops.
+
+#include "logic/hint_engine.hpp"
 
 #include <array>
 #include <string>
@@ -24,7 +26,13 @@ struct GradeResult
     GradeStatus status = GradeStatus::InvalidInput;
     int difficultyScore = 0;
     std::string cells; ///< 81 characters after the engine stopped: "1".."9", "." for open
-    std::array<int, 12> techniqueCount{}; ///< applications per technique slot
+    std::array<int, HintEngine::kTechniqueSlots> techniqueCount{}; ///< applications per slot
+
+    /// How often the engine applied `technique`.
+    int timesUsed(HintTechnique technique) const
+    {
+        return techniqueCount[static_cast<std::size_t>(technique)];
+    }
 };
 
 /// Name of a status for reports: "solved", "stuck", "nosolution", "invalid".
@@ -34,7 +42,7 @@ std::string_view gradeStatusName(GradeStatus status) noexcept;
 std::string hintTextOnOneLine(std::string_view text);
 
 /// Every hint text the engine shows for `puzzle81` (81 characters, "1".."9" givens, anything
-/// else an open cell), from the first press until the solved, stuck or no-solution text, which
+/// else an open cell), from the first step until the solved, stuck or no-solution text, which
 /// is the last entry; each hint is carried out before the next one is asked for. Empty for a
 /// text that is not 81 characters long.
 std::vector<std::string> hintSequence(std::string_view puzzle81);
@@ -42,8 +50,8 @@ std::vector<std::string> hintSequence(std::string_view puzzle81);
 /// The first hint's text for `puzzle81` on one line; empty when the text is not 81 characters.
 std::string firstHintLine(std::string_view puzzle81);
 
-/// Presses the hint button on `puzzle81` until the engine stops and reports how it stopped,
-/// the score, the cells and the technique counters.
+/// Runs the engine on `puzzle81` until it stops and reports how it stopped, the score, the
+/// cells and the technique counters.
 GradeResult gradePuzzle(std::string_view puzzle81);
 
 } // namespace kestrel

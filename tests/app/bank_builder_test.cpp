@@ -174,17 +174,18 @@ TEST(BankGenerator, HonoursSymmetryTheGivensFloorAndTheSeed)
     EXPECT_NE(generatedLines(1, 42), generatedLines(1, 43));
 }
 
-GradeResult solvedWith(std::initializer_list<std::pair<int, int>> counts)
+GradeResult solvedWith(std::initializer_list<std::pair<HintTechnique, int>> counts)
 {
     GradeResult grade;
     grade.status = GradeStatus::Solved;
-    for (const auto &[slot, count] : counts)
-        grade.techniqueCount[slot] = count;
+    for (const auto &[technique, count] : counts)
+        grade.techniqueCount[static_cast<std::size_t>(technique)] = count;
     return grade;
 }
 
 TEST(BankLevel, HardestTechniqueFirstThenGivens)
 {
+    using enum HintTechnique;
     struct Case
     {
         const char *what;
@@ -192,25 +193,28 @@ TEST(BankLevel, HardestTechniqueFirstThenGivens)
         int givens;
         std::optional<int> level;
     };
-    GradeResult stuck = solvedWith({{0, 20}});
+    GradeResult stuck = solvedWith({{HiddenSingle, 20}});
     stuck.status = GradeStatus::Stuck;
-    GradeResult noSolution = solvedWith({{0, 20}});
+    GradeResult noSolution = solvedWith({{HiddenSingle, 20}});
     noSolution.status = GradeStatus::NoSolution;
     const Case cases[] = {
-        {"hidden singles, many givens", solvedWith({{0, 49}}), 32, 0},
-        {"hidden singles, fewer givens", solvedWith({{0, 50}}), 31, 1},
-        {"one naked single", solvedWith({{0, 40}, {1, 1}}), 40, 1},
-        {"box/line", solvedWith({{0, 50}, {2, 1}}), 24, 2},
-        {"naked subset", solvedWith({{0, 50}, {1, 5}, {3, 2}}), 24, 2},
-        {"hidden subset", solvedWith({{0, 50}, {2, 3}, {4, 1}}), 24, 3},
-        {"unique rectangle 1", solvedWith({{5, 1}}), 24, 3},
-        {"unique rectangle 3", solvedWith({{7, 1}}), 24, 3},
-        {"one-digit chain", solvedWith({{3, 1}, {9, 1}}), 24, 3},
-        {"mixed chain", solvedWith({{9, 2}, {8, 1}}), 24, 4},
-        {"two-candidate chain", solvedWith({{4, 1}, {10, 1}}), 40, 4},
+        {"hidden singles, many givens", solvedWith({{HiddenSingle, 49}}), 32, 0},
+        {"hidden singles, fewer givens", solvedWith({{HiddenSingle, 50}}), 31, 1},
+        {"one naked single", solvedWith({{HiddenSingle, 40}, {NakedSingle, 1}}), 40, 1},
+        {"box/line", solvedWith({{HiddenSingle, 50}, {Intersection, 1}}), 24, 2},
+        {"naked subset", solvedWith({{HiddenSingle, 50}, {NakedSingle, 5}, {NakedSubset, 2}}), 24,
+         2},
+        {"hidden subset", solvedWith({{HiddenSingle, 50}, {Intersection, 3}, {HiddenSubset, 1}}),
+         24, 3},
+        {"unique rectangle 1", solvedWith({{RectangleCornerExcluded, 1}}), 24, 3},
+        {"unique rectangle 2", solvedWith({{RectangleExtraDigit, 1}}), 24, 3},
+        {"unique rectangle 3", solvedWith({{RectangleSplitPair, 1}}), 24, 3},
+        {"one-digit chain", solvedWith({{NakedSubset, 1}, {ChainOneDigit, 1}}), 24, 3},
+        {"mixed chain", solvedWith({{ChainOneDigit, 2}, {ChainMixed, 1}}), 24, 4},
+        {"two-candidate chain", solvedWith({{HiddenSubset, 1}, {ChainTwoCandidate, 1}}), 40, 4},
         {"stuck", stuck, 24, std::nullopt},
         {"no solution", noSolution, 24, std::nullopt},
-        {"stumped counter", solvedWith({{0, 50}, {11, 1}}), 24, std::nullopt},
+        {"stumped counter", solvedWith({{HiddenSingle, 50}, {Stuck, 1}}), 24, std::nullopt},
     };
     for (const Case &c : cases)
         EXPECT_EQ(levelFor(c.grade, c.givens), c.level) << c.what;

@@ -9,19 +9,15 @@
 namespace kestrel {
 namespace {
 
-using test::HintFixture;
+using test::EngineFixture;
 using test::HintGrid;
 
 TEST(HintEngineChains, XWingInRowsIsAOneDigitChainOfFourCells)
 {
-    HintFixture f;
-    HintGrid()
-        .removeFromRow('A', '5', {"A1", "A5"})
-        .removeFromRow('E', '5', {"E1", "E5"})
-        .applyTo(*f.board);
-    f.engine->resetEngine();
+    EngineFixture f;
+    f.load(HintGrid().removeFromRow('A', '5', {"A1", "A5"}).removeFromRow('E', '5', {"E1", "E5"}));
     ASSERT_TRUE(f.engine->runTechnique(HintSearch::Chains));
-    EXPECT_EQ(f.engine->memoText, "在数字 5 的链 (A1, A5, E5, E1) 中,\r\n在 E1, A1 中必有一个是 5");
+    EXPECT_EQ(f.engine->text(), "在数字 5 的链 (A1, A5, E5, E1) 中,\r\n在 E1, A1 中必有一个是 5");
     EXPECT_EQ(f.painted(kHintMagenta), "A1 E1");
     EXPECT_EQ(f.painted(kHintCyan), "A5 E5");
     for (const char *cell : {"B1", "C1", "D1", "F1", "G1", "H1", "I1"})
@@ -34,7 +30,7 @@ TEST(HintEngineChains, XWingInRowsIsAOneDigitChainOfFourCells)
 TEST(HintEngineChains, RemotePairIsATwoCandidateChainFoundInPassA)
 {
     // A1 - A5 - D5 - D2, all "12"; the lines they share hold no other 1 or 2.
-    HintFixture f;
+    EngineFixture f;
     HintGrid grid;
     grid.set("A1", "12").set("A5", "12").set("D5", "12").set("D2", "12");
     for (char d : {'1', '2'}) {
@@ -42,10 +38,9 @@ TEST(HintEngineChains, RemotePairIsATwoCandidateChainFoundInPassA)
         grid.removeFromColumn(5, d, {"A5", "D5"});
         grid.removeFromRow('D', d, {"D5", "D2"});
     }
-    grid.applyTo(*f.board);
-    f.engine->resetEngine();
+    f.load(grid);
     ASSERT_TRUE(f.engine->runTechnique(HintSearch::Chains));
-    EXPECT_EQ(f.engine->memoText, "在双数链 (A1, A5, D5, D2) 中,\r\n在 D2, A1 中必有一个是 1");
+    EXPECT_EQ(f.engine->text(), "在双数链 (A1, A5, D5, D2) 中,\r\n在 D2, A1 中必有一个是 1");
     EXPECT_EQ(f.painted(kHintMagenta), "A1 D2");
     EXPECT_EQ(f.painted(kHintCyan), "A5 D5");
     for (const char *cell : {"B2", "C2", "E1", "F1"})
@@ -58,14 +53,12 @@ TEST(HintEngineChains, ChainWithoutACommonPeerHoldingTheDigitRemovesNothing)
 {
     // Only strong links A1 = A5 in row A: the two ends share row A alone, which holds no other
     // 5, so nothing is found and the grid is unchanged.
-    HintFixture f;
-    HintGrid().removeFromRow('A', '5', {"A1", "A5"}).applyTo(*f.board);
-    f.engine->resetEngine();
-    f.engine->loadFromBoard();
-    const auto before = f.engine->candMask();
+    EngineFixture f;
+    f.load(HintGrid().removeFromRow('A', '5', {"A1", "A5"}));
+    const auto before = f.candidates();
     EXPECT_FALSE(f.engine->runTechnique(HintSearch::Chains));
-    EXPECT_EQ(f.engine->candMask(), before);
-    EXPECT_EQ(f.engine->memoText, "");
+    EXPECT_EQ(f.candidates(), before);
+    EXPECT_EQ(f.engine->text(), "");
     EXPECT_EQ(f.engine->difficultyScore(), 0);
 }
 
@@ -74,16 +67,14 @@ TEST(HintEngineChains, MixedChainChangesDigitsInTwoCandidateCells)
     // A1 and E5 hold 5 or 7; 7 lies in column 5 only at A5 and E5; 5 in row E only at E5, E2.
     // 5 off in A1 -> 7 on in A1 -> 7 off in A5 -> 7 on in E5 -> 5 off in E5 -> 5 on in E2.
     // Neither a one-digit chain nor a chain of two-candidate cells makes that link.
-    HintFixture f;
-    HintGrid()
-        .set("A1", "57")
-        .set("E5", "57")
-        .removeFromColumn(5, '7', {"A5", "E5"})
-        .removeFromRow('E', '5', {"E5", "E2"})
-        .applyTo(*f.board);
-    f.engine->resetEngine();
+    EngineFixture f;
+    f.load(HintGrid()
+               .set("A1", "57")
+               .set("E5", "57")
+               .removeFromColumn(5, '7', {"A5", "E5"})
+               .removeFromRow('E', '5', {"E5", "E2"}));
     ASSERT_TRUE(f.engine->runTechnique(HintSearch::Chains));
-    EXPECT_EQ(f.engine->memoText, "在链 (A1, A5, E5, E2) 中,\r\n在 E2, A1 中必有一个是 5");
+    EXPECT_EQ(f.engine->text(), "在链 (A1, A5, E5, E2) 中,\r\n在 E2, A1 中必有一个是 5");
     EXPECT_EQ(f.painted(kHintMagenta), "A1 E2");
     EXPECT_EQ(f.painted(kHintCyan), "A5 E5");
     for (const char *cell : {"A2", "B2", "C2", "D1", "F1"})

@@ -12,7 +12,7 @@
 namespace kestrel {
 namespace {
 
-using test::HintFixture;
+using test::EngineFixture;
 using test::HintGrid;
 
 struct Case
@@ -128,29 +128,29 @@ TEST(HintEngineRectangles, Searches)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        HintFixture f;
+        EngineFixture f;
         HintGrid grid;
         c.build(grid);
-        grid.applyTo(*f.board);
-        f.engine->resetEngine();
+        f.load(grid);
         EXPECT_TRUE(f.engine->runTechnique(c.search));
-        EXPECT_EQ(f.engine->memoText, c.text);
+        EXPECT_EQ(f.engine->text(), c.text);
         EXPECT_EQ(f.painted(kHintCyan), c.cyan);
         EXPECT_EQ(f.painted(kHintMagenta), c.magenta);
         for (const auto &[cell, expected] : c.candidates)
             EXPECT_EQ(f.cand(cell), expected) << cell;
         EXPECT_EQ(f.engine->difficultyScore(), c.score);
-        EXPECT_EQ(f.engine->techniqueCount()[c.slot] * Tfrmsolover::kWeights[c.slot], c.score);
+        EXPECT_EQ(f.engine->techniqueCount()[c.slot] * HintEngine::kWeights[c.slot], c.score);
     }
 }
 
 TEST(HintEngineRectangles, EmptiedCornerKeepsItsBoardMarks)
 {
-    HintFixture f;
+    test::SessionFixture f;
     HintGrid().set("A1", "12").set("A2", "12").set("D1", "12").set("D2", "12").applyTo(*f.board);
-    f.engine->resetEngine();
-    ASSERT_TRUE(f.engine->runTechnique(HintSearch::RectangleRowPairs));
-    f.engine->writeBackToBoard();
+    f.window->loadFromBoard();
+    ASSERT_TRUE(f.window->engine().runTechnique(HintSearch::RectangleRowPairs));
+    ASSERT_EQ(f.cand("D2"), "");
+    f.window->writeBackToBoard();
     EXPECT_EQ(f.cell("D2").hxs, "12");
 }
 

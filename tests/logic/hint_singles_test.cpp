@@ -12,7 +12,7 @@
 namespace kestrel {
 namespace {
 
-using test::HintFixture;
+using test::EngineFixture;
 using test::HintGrid;
 
 struct Case
@@ -30,13 +30,12 @@ void runCases(const std::vector<Case> &cases)
 {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        HintFixture f;
+        EngineFixture f;
         HintGrid grid;
         c.build(grid);
-        grid.applyTo(*f.board);
-        f.engine->resetEngine();
+        f.load(grid);
         EXPECT_TRUE(f.engine->runTechnique(c.search));
-        EXPECT_EQ(f.engine->memoText, c.text);
+        EXPECT_EQ(f.engine->text(), c.text);
         EXPECT_EQ(f.painted(kHintMagenta), c.magenta);
         for (const auto &[cell, expected] : c.candidates)
             EXPECT_EQ(f.cand(cell), expected) << cell;
@@ -88,16 +87,12 @@ TEST(HintEngineSingles, IntersectionsPointingAndLineIntoBox)
 
 TEST(HintEngineSingles, IntersectionThatRemovesNothingIsPassedOverOncePerLoading)
 {
-    HintFixture f;
-    HintGrid()
-        .removeFromBox("A1", '5', {"A1", "A2"})
-        .removeFromRow('A', '5', {"A1", "A2"})
-        .applyTo(*f.board);
-    f.engine->resetEngine();
+    EngineFixture f;
+    f.load(HintGrid().removeFromBox("A1", '5', {"A1", "A2"}).removeFromRow('A', '5', {"A1", "A2"}));
     EXPECT_FALSE(f.engine->runTechnique(HintSearch::Intersection));
-    EXPECT_EQ(f.engine->boxOpen()[0], 511 & ~(1 << 4));
-    EXPECT_EQ(f.engine->boxOpen()[1], 511);
-    EXPECT_EQ(f.engine->memoText, "");
+    EXPECT_EQ(f.engine->boxOpen(0).bits(), 511 & ~(1 << 4));
+    EXPECT_EQ(f.engine->boxOpen(1).bits(), 511);
+    EXPECT_EQ(f.engine->text(), "");
     EXPECT_EQ(f.painted(kHintCyan), "");
 }
 

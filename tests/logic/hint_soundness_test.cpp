@@ -2,7 +2,7 @@
 // solution, every digit it places is the solution's and no cell ever loses its solution digit.
 #include "core/board.hpp"
 #include "core/solver.hpp"
-#include "logic/hint_engine.hpp"
+#include "logic/hint_session.hpp"
 
 #include <gtest/gtest.h>
 
@@ -61,19 +61,20 @@ TEST(HintEngineSoundness, NeverPlacesAWrongDigitNorDropsTheSolutionsDigit)
                 board.cell(r, c).hxs = ch == '.' ? std::string() : std::string(1, ch);
             }
         }
-        Tfrmsolover engine(board);
-        engine.isPencilAndPaperMode = [] {
+        Tfrmsolover window(board);
+        window.isPencilAndPaperMode = [] {
             return true;
         };
-        engine.openWindow();
+        const HintEngine &engine = window.engine();
+        window.openWindow();
         for (int press = 0; press < 400 && engine.placedCount() < 81; ++press) {
             // Every open cell of the engine's grid still allows its solution digit.
             for (int e = 0; e < 81; ++e) {
-                const int row = Tfrmsolover::boardRow(e), col = Tfrmsolover::boardCol(e);
+                const int row = HintEngine::boardRow(e), col = HintEngine::boardCol(e);
                 const int digit = solution[static_cast<std::size_t>((row - 1) * 9 + col - 1)] - '0';
-                const int mask = engine.candMask()[static_cast<std::size_t>(e)];
-                if (mask != 0) {
-                    ASSERT_TRUE(mask & (1 << (digit - 1)))
+                const DigitSet candidates = engine.candidates(e);
+                if (!candidates.isEmpty()) {
+                    ASSERT_TRUE(candidates.has(digit))
                         << "cell " << row << col << " lost " << digit;
                 }
                 if (board.cell(row, col).state != CellState::Open) {
@@ -83,7 +84,7 @@ TEST(HintEngineSoundness, NeverPlacesAWrongDigitNorDropsTheSolutionsDigit)
                 }
             }
             const bool carryOut = engine.hintShown() || engine.pendingPlacement();
-            engine.bthintClick();
+            window.bthintClick();
             if (!carryOut && !engine.hintShown() && !engine.pendingPlacement())
                 break; // the ladder found nothing more (or everything is placed)
         }

@@ -1,10 +1,11 @@
 #pragma once
 // Positions for the hint engine suites: a grid of 81 cells, all open with every candidate
-// unless a test says otherwise, put on a board in a candidate mode. Cells are named as the
-// hint texts name them ("C7").
+// unless a test says otherwise, loaded into the engine with its candidates or put on a board
+// in a candidate mode. Cells are named as the hint texts name them ("C7").
 
 #include "core/board.hpp"
 #include "logic/hint_engine.hpp"
+#include "logic/hint_session.hpp"
 
 #include <array>
 #include <initializer_list>
@@ -73,6 +74,19 @@ public:
         return *this;
     }
 
+    /// The grid as the engine loads it.
+    CandidateGrid cells() const
+    {
+        CandidateGrid grid{};
+        for (int i = 0; i < 81; ++i) {
+            if (m_state[i] == CellState::Open)
+                grid[i].candidates = DigitSet::fromText(m_hxs[i]);
+            else
+                grid[i] = CandidateCell{true, m_hxs[i][0] - '0', DigitSet()};
+        }
+        return grid;
+    }
+
     void applyTo(TPICSD33 &board) const
     {
         for (int row = 1; row <= 9; ++row) {
@@ -108,38 +122,89 @@ private:
     std::array<CellState, 81> m_state;
 };
 
-/// A board and an engine bound to it, both on the heap (the engine's tables are large).
-struct HintFixture
+/// Names of the cells (row-major, joined by " ") for which `isPainted(row, col)` holds.
+template <typename Predicate> std::string cellNames(Predicate isPainted)
+{
+    std::string names;
+    for (int row = 1; row <= 9; ++row) {
+        for (int col = 1; col <= 9; ++col) {
+            if (!isPainted(row, col))
+                continue;
+            if (!names.empty())
+                names += ' ';
+            names += static_cast<char>('A' + row - 1);
+            names += static_cast<char>('0' + col);
+        }
+    }
+    return names;
+}
+
+/// The engine's candidates of a named cell as a digit string.
+inline std::string candidatesOf(const HintEngine &engine, std::string_view name)
+{
+    const CellPos p = cellPos(name);
+    return engine.candidates(HintEngine::engineCell(p.row, p.col)).toText();
+}
+
+/// An engine without a board, on the heap (its tables are large).
+struct EngineFixture
+{
+    std::unique_ptr<HintEngine> engine = std::make_unique<HintEngine>();
+
+    /// A new run on `grid` with its candidates.
+    void load(const HintGrid &grid)
+    {
+        engine->reset();
+        engine->load(grid.cells(), GridLoad::WithCandidates);
+    }
+    std::string cand(std::string_view name) const { return candidatesOf(*engine, name); }
+    /// Names of the cells the engine highlights in `colour`.
+    std::string painted(Colour colour) const
+    {
+        return cellNames([&](int row, int col) {
+            return engine->highlight(HintEngine::engineCell(row, col)) == colour;
+        });
+    }
+    /// Every cell's candidates, engine order.
+    std::array<DigitSet, 81> candidates() const
+    {
+        std::array<DigitSet, 81> all;
+        for (int e = 0; e < 81; ++e)
+            all[e] = engine->candidates(e);
+        return all;
+    }
+};
+
+/// A board and the hint window bound to it, both on the heap.
+struct SessionFixture
 {
     std::unique_ptr<TPICSD33> board = std::make_unique<TPICSD33>();
-    std::unique_ptr<Tfrmsolover> engine = std::make_unique<Tfrmsolover>(*board);
+    std::unique_ptr<Tfrmsolover> window = std::make_unique<Tfrmsolover>(*board);
 
     TPicNode &cell(std::string_view name)
     {
         const CellPos p = cellPos(name);
         return board->cell(p.row, p.col);
     }
-    /// The engine's candidates of a named cell as a digit string.
-    std::string cand(std::string_view name) const
-    {
-        const CellPos p = cellPos(name);
-        return Tfrmsolover::digitsPlain(engine->candMask()[Tfrmsolover::engineCell(p.row, p.col)]);
-    }
-    /// Names of the cells painted in `colour`, row-major, joined by " ".
+    std::string cand(std::string_view name) const { return candidatesOf(window->engine(), name); }
+    /// Names of the board cells painted in `colour`.
     std::string painted(Colour colour) const
     {
-        std::string names;
+        return cellNames([&](int row, int col) { return board->cell(row, col).color == colour; });
+    }
+    /// Every board cell's nine candidate panels have the cell's colour.
+    bool panelsHaveTheirCellsColour() const
+    {
         for (int row = 1; row <= 9; ++row) {
             for (int col = 1; col <= 9; ++col) {
-                if (board->cell(row, col).color != colour)
-                    continue;
-                if (!names.empty())
-                    names += ' ';
-                names += static_cast<char>('A' + row - 1);
-                names += static_cast<char>('0' + col);
+                const TPicNode &node = board->cell(row, col);
+                for (int d = 1; d <= 9; ++d) {
+                    if (node.hxsPanels[d].color != node.color)
+                        return false;
+                }
             }
         }
-        return names;
+        return true;
     }
 };
 

@@ -1,6 +1,6 @@
 #include "logic/qt/hint_dialog.hpp"
 
-#include "logic/hint_engine.hpp"
+#include "logic/hint_session.hpp"
 
 #include <QLabel>
 #include <QPushButton>
