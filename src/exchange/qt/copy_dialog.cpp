@@ -46,6 +46,11 @@ CopyDialog::CopyDialog(Tfrmcopy &logic, QWidget *parent) : QDialog(parent), m_lo
 
     m_group = new QGroupBox(this);
     m_group->setGeometry(0, panelTop, 513, kPanelHeight);
+    // The buttons stand where the design put them; faces wider than the designed one would
+    // cut "With Candidates" off at the next button, so the group's texts are a pixel smaller.
+    QFont groupFont = exchangeWindowFont();
+    groupFont.setPixelSize(11);
+    m_group->setFont(groupFont);
     // Buttons stand With Candidates, No Candidate, 9*9, 1*81 from the left.
     const std::array<std::pair<CopyLayout, int>, 4> places = {{{CopyLayout::WithCandidates, 8},
                                                                {CopyLayout::NoCandidate, 126},

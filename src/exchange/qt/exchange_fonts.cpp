@@ -14,7 +14,8 @@ QFont exchangeTextFont()
 QFont exchangeWindowFont()
 {
     QFont font(QStringLiteral("宋体"));
-    font.setPointSize(9);
+    // 9 points at the 96 dots per inch the window layouts were drawn for.
+    font.setPixelSize(12);
     return font;
 }
 
