@@ -143,6 +143,7 @@ void TForm1::FormCreate()
     m_game.setDialogTitle(m_caption);
     prepareDataDirectory();
     m_game.clearForStart();
+    m_frm_new.FormCreate();
 }
 
 void TForm1::applyBoardAppearance()
@@ -165,6 +166,9 @@ void TForm1::loadLanguage(Language language)
     m_frmtile.applyLanguage([this](std::string_view key) { return text(key); });
     m_frmda.applyLanguage(m_lst1);
     m_frmsolover.FormCreate();
+    m_frm_new.applyLanguage();
+    m_frmImport.applyLanguage();
+    m_frmcopy.applyLanguage();
     m_Frmdas.applyLanguage(m_lst1);
 }
 

@@ -12,6 +12,9 @@
 #include "app/solution_windows.hpp"
 #include "core/input.hpp"
 #include "core/solver.hpp"
+#include "exchange/frm_copy.hpp"
+#include "exchange/frm_import.hpp"
+#include "exchange/frm_new.hpp"
 #include "game/game.hpp"
 #include "logic/candidate_pad.hpp"
 #include "logic/hint_session.hpp"
@@ -101,6 +104,12 @@ public:
     /// Show hint: the hint window with the first hint ready; when it closes, the digits are
     /// recounted and a solved board completes the game.
     void btShowhintClick();
+    /// Import or Create Sudoku: the Import-or-create window, modally; its Play Puzzle starts
+    /// the game it hands over.
+    void btimportClick();
+    /// Copy Puzzle To Clipboard: the copy window, modally, showing the board as "No
+    /// Candidate". The board is only read.
+    void btcopyClick();
     /// Check Error: paints the wrong entries; says "No error found." when there is none.
     void btcheckClick();
     /// Show Solution: after a confirmation, the stored solution, or the solver's answer
@@ -164,6 +173,11 @@ public:
     /// The hint window's engine.
     Tfrmsolover &frmsolover() { return m_frmsolover; }
     const Tfrmda &frmda() const { return m_frmda; }
+    /// The Import-or-create window, the Import window and the copy window, created with the
+    /// main window and reused.
+    Tfrm_new &frm_new() { return m_frm_new; }
+    TfrmImport &frmImport() { return m_frmImport; }
+    Tfrmcopy &frmcopy() { return m_frmcopy; }
     const TFrmdas &Frmdas() const { return m_Frmdas; }
     const AppSettings &settings() const { return m_settings; }
     const std::string &dataDirectory() const { return m_dataDirectory; }
@@ -197,6 +211,12 @@ private:
     Tfrmsolover m_frmsolover{m_game.board()};
     Tfrmda m_frmda;
     TFrmdas m_Frmdas;
+    Tfrm_new m_frm_new{m_platform, [this](std::string_view key) { return text(key); }, m_game};
+    TfrmImport m_frmImport{m_platform, [this](std::string_view key) { return text(key); },
+                           m_frm_new.sdnew()};
+    Tfrmcopy m_frmcopy{m_platform, [this](std::string_view key) {
+                           return text(key);
+                       }};
     AppSettings m_settings;
     mutable std::array<Control, kControlCount> m_controls;
 

@@ -1,5 +1,5 @@
 // The windows the main window opens over the game: the hint window, Check Error's message,
-// the solution viewers and the help pages.
+// the solution viewers, the puzzle exchange windows and the help pages.
 #include "app/main_form.hpp"
 
 #include "core/digit_strings.hpp"
@@ -23,6 +23,20 @@ void TForm1::btShowhintClick()
     m_game.redrawBoard();
     if (m_game.board().isSolved())
         m_game.completion(CompletedBy::HintWindow);
+}
+
+void TForm1::btimportClick()
+{
+    m_frm_new.applyLanguage();
+    m_platform.windows.showModal(Tfrm_new::kWindowName);
+    m_game.redrawBoard();
+}
+
+void TForm1::btcopyClick()
+{
+    m_frmcopy.applyLanguage();
+    m_frmcopy.open(m_game.board());
+    m_platform.windows.showModal(Tfrmcopy::kWindowName);
 }
 
 void TForm1::btsolveClick()

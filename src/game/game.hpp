@@ -175,6 +175,12 @@ public:
     void newGame(Level level, std::string_view puzzleLine);
     /// Puts a game read from a file on the board, at its last step.
     void loadGame(const GameFile &game);
+    /// A puzzle of the player's own, from the Import-or-create window's board: its clues
+    /// (state 2) become the givens, its other cells open with their candidates; `solution`
+    /// (81 digits) is stored when known, empty when the puzzle has several solutions. The
+    /// game starts at level Unknown with a fresh step log and clock, in All Candidates when
+    /// the candidates were edited, otherwise in Pencil and Paper with no candidates.
+    void playPuzzle(const TPICSD33 &source, std::string_view solution);
     /// Restart: after a confirmation, puts the game back to its givens.
     void btRestartClick();
     /// The board before any game: no values, every cell a given without digit, no marks.

@@ -142,6 +142,22 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
          [](CommandTest &t) {
              return t.windowCalled("showModal Tfrmsolover");
          }},
+        {ControlId::btimport, nothing,
+         [](CommandTest &t) {
+             return t.windowCalled("showModal Tfrm_new");
+         }},
+        {ControlId::mnImportSudoku, nothing,
+         [](CommandTest &t) {
+             return t.windowCalled("showModal Tfrm_new");
+         }},
+        {ControlId::btcopy, nothing,
+         [](CommandTest &t) {
+             return t.windowCalled("showModal Tfrmcopy");
+         }},
+        {ControlId::mnCopyPuzzleToClipboard, nothing,
+         [](CommandTest &t) {
+             return t.windowCalled("showModal Tfrmcopy");
+         }},
         {ControlId::btStartBranch, nothing,
          [](CommandTest &t) {
              return !t.form.game().branch().snapshot.empty();
@@ -230,7 +246,8 @@ TEST(ControlTable, NamesAreFoundIgnoringCaseAndUnknownNamesAreNot)
 TEST(ControlTable, EveryControlKeyOfTheLanguageTablesNamesAControl)
 {
     const std::set<std::string> otherWindows
-        = {"app", "frmda", "frmdas", "frmsolover", "frmtile", "frm_about"};
+        = {"app",       "frmda",   "frmdas",    "frmsolover", "frmtile",
+           "frm_about", "frm_new", "frmimport", "frmcopy"};
     for (const Language language : {Language::English, Language::Chinese, Language::Japanese}) {
         LanguageTable table;
         table.load(language);

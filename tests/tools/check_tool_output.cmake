@@ -1,15 +1,18 @@
 # Runs kestrel-tool on a puzzle file or a session script and compares its standard output and
 # exit status with the expected ones.
 #
-#   cmake -DTOOL=<kestrel-tool> -DCOMMAND=<solve|unique|hint|grade|session> -DINPUT=<file>
+#   cmake -DTOOL=<kestrel-tool> -DCOMMAND=<solve|unique|…|session> [-DARGS=<a;b>] -DINPUT=<file>
 #         [-DFROM_STDIN=ON] [-DEXPECTED=<file>] -DEXPECTED_STATUS=<n> -P check_tool_output.cmake
 #
+# ARGS (words separated by spaces) are put between the command and the file.
+#
 # Without EXPECTED the standard output must be empty.
+separate_arguments(args UNIX_COMMAND "${ARGS}")
 if(FROM_STDIN)
-    execute_process(COMMAND ${TOOL} ${COMMAND} INPUT_FILE ${INPUT}
+    execute_process(COMMAND ${TOOL} ${COMMAND} ${args} INPUT_FILE ${INPUT}
                     OUTPUT_VARIABLE output RESULT_VARIABLE status)
 else()
-    execute_process(COMMAND ${TOOL} ${COMMAND} ${INPUT}
+    execute_process(COMMAND ${TOOL} ${COMMAND} ${args} ${INPUT}
                     OUTPUT_VARIABLE output RESULT_VARIABLE status)
 endif()
 set(expected "")

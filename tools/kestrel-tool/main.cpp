@@ -1,4 +1,6 @@
 // kestrel-tool: the command-line front of the Sudoku Kestrel model.
+#include "exchange_commands.hpp"
+
 #include "app/bank_builder.hpp"
 #include "app/puzzle_bank.hpp"
 #include "app/session/session_driver.hpp"
@@ -57,6 +59,14 @@ constexpr std::string_view kUsage
       "                 puzzle; prints per level the count, givens and mean score; exit status\n"
       "                 1 on any failure\n"
       "  session [FILE] play the main window headless from a script (see below)\n"
+      "  import [FILE]  read one import text (the whole file) as the Import window does;\n"
+      "                 prints '<format> <snapshot>': the format 1..4 and the create board's\n"
+      "                 81 cells as a board snapshot (state digit, then the cell's digits,\n"
+      "                 joined by ','; 2 = clue, 3 = open), or 'invalid' with exit status 1\n"
+      "  copy --layout nocand|cand|9x9|1x81 [--blank C] [FILE]\n"
+      "                 render the board snapshot on the first line in a copy layout (No\n"
+      "                 Candidate, With Candidates, 9*9, 1*81); C is the blank chooser's text\n"
+      "                 (default '.'); a line that is not a snapshot gives exit status 2\n"
       "  version        print the program version\n"
       "  --help         print this text\n"
       "\n"
@@ -528,6 +538,10 @@ int main(int argc, char **argv)
         return runCheckBank(argc, argv);
     if (command == "session")
         return runSession(argc, argv);
+    if (command == "import")
+        return kestrel::tool::runImport(argc, argv);
+    if (command == "copy")
+        return kestrel::tool::runCopy(argc, argv);
     std::cerr << "kestrel-tool: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }

@@ -6,6 +6,9 @@
 #include "board/qt/colour.hpp"
 #include "board/qt/mouse_progress_bar.hpp"
 #include "core/qt/solver_dialog.hpp"
+#include "exchange/qt/copy_dialog.hpp"
+#include "exchange/qt/create_puzzle_dialog.hpp"
+#include "exchange/qt/import_dialog.hpp"
 #include "logic/qt/candidate_pad_dialog.hpp"
 #include "logic/qt/hint_dialog.hpp"
 
@@ -99,6 +102,13 @@ MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
                           {"Tfrmda", new SolutionDialog(m_form.frmda(), this)},
                           {"TFrmdas", new MultipleSolutionsDialog(m_form.Frmdas(), this)},
                           {"Tfrm_sol", new SolverDialog(m_form.frm_sol(), m_dialogs, this)}};
+    // The Import window stands over the Import-or-create window that opens it.
+    auto *create = new CreatePuzzleDialog(m_form.frm_new(), this);
+    m_secondaryWindows.emplace(std::string(Tfrm_new::kWindowName), create);
+    m_secondaryWindows.emplace(std::string(TfrmImport::kWindowName),
+                               new ImportDialog(m_form.frmImport(), create));
+    m_secondaryWindows.emplace(std::string(Tfrmcopy::kWindowName),
+                               new CopyDialog(m_form.frmcopy(), this));
     // Every toggle of the pad writes the cell at once; closing it recounts the digits.
     connect(m_padDialog, &CandidatePadDialog::changed, this, [this] { syncFromModel(); });
     qApp->installEventFilter(this);
