@@ -13,6 +13,8 @@
 #include "core/input.hpp"
 #include "core/solver.hpp"
 #include "game/game.hpp"
+#include "library/game_list_window.hpp"
+#include "library/save_window.hpp"
 #include "logic/candidate_pad.hpp"
 #include "logic/hint_engine.hpp"
 
@@ -101,6 +103,11 @@ public:
     /// Show hint: the hint window with the first hint ready; when it closes, the digits are
     /// recounted and a solved board completes the game.
     void btShowhintClick();
+    /// File > Save Current Board: a fresh Save window over "games.dat", preset to the
+    /// board's level.
+    void mnSaveCurrentBoardClick();
+    /// Display Your Game List: the game list, filled afresh from "games.dat".
+    void mnDisplayYourGameListClick();
     /// Check Error: paints the wrong entries; says "No error found." when there is none.
     void btcheckClick();
     /// Show Solution: after a confirmation, the stored solution, or the solver's answer
@@ -164,6 +171,12 @@ public:
     /// The hint window's engine.
     Tfrmsolover &frmsolover() { return m_frmsolover; }
     const Tfrmda &frmda() const { return m_frmda; }
+    /// The Save window while it is open; null otherwise.
+    Tfrmsave *frmsave() { return m_frmsave ? &*m_frmsave : nullptr; }
+    /// The game list window, created with the main window.
+    Tfrmgamelist &frmgamelist() { return m_frmgamelist; }
+    /// "games.dat" in the data directory.
+    std::string gameStorePath() const;
     const TFrmdas &Frmdas() const { return m_Frmdas; }
     const AppSettings &settings() const { return m_settings; }
     const std::string &dataDirectory() const { return m_dataDirectory; }
@@ -197,6 +210,8 @@ private:
     Tfrmsolover m_frmsolover{m_game.board()};
     Tfrmda m_frmda;
     TFrmdas m_Frmdas;
+    std::optional<Tfrmsave> m_frmsave;
+    Tfrmgamelist m_frmgamelist;
     AppSettings m_settings;
     mutable std::array<Control, kControlCount> m_controls;
 
