@@ -1,4 +1,6 @@
 // kestrel-tool: the command-line front of the Sudoku Kestrel model.
+#include "games_command.hpp"
+
 #include "app/bank_builder.hpp"
 #include "app/puzzle_bank.hpp"
 #include "core/digit_strings.hpp"
@@ -464,7 +466,7 @@ int main(int argc, char **argv)
     }
     const std::string_view command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
-        std::cout << kUsage;
+        std::cout << kUsage << "\nsaved games (games.dat):\n" << kestrel::kGamesUsage;
         return 0;
     }
     if (command == "version" || command == "--version") {
@@ -483,6 +485,8 @@ int main(int argc, char **argv)
         return runBank(argc, argv);
     if (command == "check-bank")
         return runCheckBank(argc, argv);
+    if (command == "games")
+        return kestrel::runGamesCommand(argc, argv);
     std::cerr << "kestrel-tool: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }
