@@ -240,7 +240,9 @@ std::string FakePlatform::normalised(std::string_view path) const
 
 bool FakePlatform::isWriteBlocked(const std::string &path) const
 {
-    for (const auto &[prefix, reason] : m_failingWritePrefixes) {
+    // The latest rule wins, so a test can change the reason for the same folder.
+    for (auto it = m_failingWritePrefixes.rbegin(); it != m_failingWritePrefixes.rend(); ++it) {
+        const auto &[prefix, reason] = *it;
         if (path.compare(0, prefix.size(), prefix) == 0) {
             m_lastError = reason;
             return true;

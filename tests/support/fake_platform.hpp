@@ -131,6 +131,8 @@ public:
     /// `reason` is what lastError() then reports.
     void failWritesUnder(std::string_view prefix,
                          std::string_view reason = "No space left on device");
+    /// Lets every write through again.
+    void allowWrites() { m_failingWritePrefixes.clear(); }
     /// Makes creating exactly this directory fail.
     void failMakeDirectory(std::string_view path);
     /// Makes entering exactly this directory fail.
