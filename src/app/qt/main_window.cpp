@@ -6,6 +6,8 @@
 #include "board/qt/colour.hpp"
 #include "board/qt/mouse_progress_bar.hpp"
 #include "core/qt/solver_dialog.hpp"
+#include "library/qt/game_list_dialog.hpp"
+#include "library/qt/save_dialog.hpp"
 #include "logic/qt/candidate_pad_dialog.hpp"
 #include "logic/qt/hint_dialog.hpp"
 
@@ -95,10 +97,14 @@ MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
     m_padDialog = new CandidatePadDialog(m_form.frmtile(), this);
     auto *hint = new HintDialog(m_form.frmsolover(), this);
     connect(hint, &HintDialog::boardChanged, this, [this] { m_board->refreshFromModel(); });
+    auto *gameList = new GameListDialog(m_form.frmgamelist(), this);
+    connect(gameList, &GameListDialog::boardChanged, this, [this] { m_board->refreshFromModel(); });
     m_secondaryWindows = {{"Tfrmsolover", hint},
                           {"Tfrmda", new SolutionDialog(m_form.frmda(), this)},
                           {"TFrmdas", new MultipleSolutionsDialog(m_form.Frmdas(), this)},
-                          {"Tfrm_sol", new SolverDialog(m_form.frm_sol(), m_dialogs, this)}};
+                          {"Tfrm_sol", new SolverDialog(m_form.frm_sol(), m_dialogs, this)},
+                          {"Tfrmsave", new SaveDialog([this] { return m_form.frmsave(); }, this)},
+                          {"Tfrmgamelist", gameList}};
     // Every toggle of the pad writes the cell at once; closing it recounts the digits.
     connect(m_padDialog, &CandidatePadDialog::changed, this, [this] { syncFromModel(); });
     qApp->installEventFilter(this);
