@@ -44,7 +44,9 @@ std::string lowerCase(std::string_view s)
 
 TForm1::TForm1(Platform &platform)
     : m_platform(platform),
-      m_game(platform.dialogs, [this](std::string_view key) { return text(key); })
+      m_game(platform.dialogs, [this](std::string_view key) { return text(key); }),
+      m_frmgamelist(m_game, platform.dialogs, platform.files,
+                    [this](std::string_view key) { return text(key); })
 {
     for (const ControlRow &row : mainControlTable()) {
         Control &c = m_controls[static_cast<std::size_t>(row.id)];

@@ -16,6 +16,8 @@
 #include "exchange/frm_import.hpp"
 #include "exchange/frm_new.hpp"
 #include "game/game.hpp"
+#include "library/game_list_window.hpp"
+#include "library/save_window.hpp"
 #include "logic/candidate_pad.hpp"
 #include "logic/hint_session.hpp"
 
@@ -110,6 +112,11 @@ public:
     /// Copy Puzzle To Clipboard: the copy window, modally, showing the board as "No
     /// Candidate". The board is only read.
     void btcopyClick();
+    /// File > Save Current Board: a fresh Save window over "games.dat", preset to the
+    /// board's level.
+    void mnSaveCurrentBoardClick();
+    /// Display Your Game List: the game list, filled afresh from "games.dat".
+    void mnDisplayYourGameListClick();
     /// Check Error: paints the wrong entries; says "No error found." when there is none.
     void btcheckClick();
     /// Show Solution: after a confirmation, the stored solution, or the solver's answer
@@ -178,6 +185,12 @@ public:
     Tfrm_new &frm_new() { return m_frm_new; }
     TfrmImport &frmImport() { return m_frmImport; }
     Tfrmcopy &frmcopy() { return m_frmcopy; }
+    /// The Save window while it is open; null otherwise.
+    Tfrmsave *frmsave() { return m_frmsave ? &*m_frmsave : nullptr; }
+    /// The game list window, created with the main window.
+    Tfrmgamelist &frmgamelist() { return m_frmgamelist; }
+    /// "games.dat" in the data directory.
+    std::string gameStorePath() const;
     const TFrmdas &Frmdas() const { return m_Frmdas; }
     const AppSettings &settings() const { return m_settings; }
     const std::string &dataDirectory() const { return m_dataDirectory; }
@@ -217,6 +230,8 @@ private:
     Tfrmcopy m_frmcopy{m_platform, [this](std::string_view key) {
                            return text(key);
                        }};
+    std::optional<Tfrmsave> m_frmsave;
+    Tfrmgamelist m_frmgamelist;
     AppSettings m_settings;
     mutable std::array<Control, kControlCount> m_controls;
 

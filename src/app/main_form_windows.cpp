@@ -1,5 +1,6 @@
 // The windows the main window opens over the game: the hint window, Check Error's message,
 // the solution viewers, the puzzle exchange windows and the help pages.
+// the solution viewers, the Save window and the game list, and the help pages.
 #include "app/main_form.hpp"
 
 #include "core/digit_strings.hpp"
@@ -70,6 +71,31 @@ void TForm1::btsolveClick()
     }
     m_frmda.fill(board, solution);
     m_platform.windows.showModal("Tfrmda");
+}
+
+std::string TForm1::gameStorePath() const
+{
+    return joinPath(m_dataDirectory, kGameStoreFileName);
+}
+
+void TForm1::mnSaveCurrentBoardClick()
+{
+    // A fresh window each time: the name is "New Game" again and the file is read afresh.
+    m_frmsave.emplace(
+        m_game, m_platform.dialogs, m_platform.files, gameStorePath(),
+        [this](std::string_view key) { return text(key); }, m_caption);
+    if (m_frmsave->FormCreate()) {
+        m_frmsave->levelIndex = levelNumber(m_game.board().nd);
+        m_platform.windows.showModal("Tfrmsave");
+    }
+    m_frmsave.reset();
+}
+
+void TForm1::mnDisplayYourGameListClick()
+{
+    if (m_frmgamelist.open(gameStorePath(), m_caption))
+        m_platform.windows.showModal("Tfrmgamelist");
+    m_frmgamelist.closed();
 }
 
 void TForm1::openHelpPage(std::string_view page)

@@ -57,6 +57,22 @@ struct Branch
     bool canReject = false;
 };
 
+/// One cell of a board read back from a saved game.
+struct SavedCell
+{
+    CellState state = CellState::Open;
+    std::string hxs;
+    bool readable = false; ///< false: the stored field could not be read
+};
+
+/// A board read back from a saved game, as the game list loads it.
+struct SavedBoard
+{
+    int levelDigit = -1; ///< the stored level digit 0..9; -1 when it is not a digit
+    std::string solution; ///< 81 solution digits, or empty when none is known
+    std::array<SavedCell, 81> cells{}; ///< row-major
+};
+
 /// Which of the four step buttons (First, Back, Next, Last) may be pressed.
 struct StepButtons
 {
@@ -181,6 +197,12 @@ public:
     /// game starts at level Unknown with a fresh step log and clock, in All Candidates when
     /// the candidates were edited, otherwise in Pencil and Paper with no candidates.
     void playPuzzle(const TPICSD33 &source, std::string_view solution);
+    /// Starts a game from a saved board: level, solution, cells and `given` flags from
+    /// `saved`, an unreadable cell open with its `allowedHxs`; the board enabled, the history
+    /// begun afresh, the clock restarted at whole seconds, and the candidate mode chosen by
+    /// the candidate-state classification (All Candidates for edited candidates, otherwise
+    /// Pencil and Paper without marks).
+    void loadSavedBoard(const SavedBoard &saved);
     /// Restart: after a confirmation, puts the game back to its givens.
     void btRestartClick();
     /// The board before any game: no values, every cell a given without digit, no marks.

@@ -111,6 +111,9 @@ public:
     virtual bool makeDirectory(std::string_view path) = 0;
     /// Makes `path` the process's current directory; false when it cannot be entered.
     virtual bool setCurrentDirectory(std::string_view path) = 0;
+    /// The system's reason for the last read or write that failed ("No space left on
+    /// device"); empty when the implementation cannot tell.
+    virtual std::string lastError() const { return {}; }
 };
 
 /// The desktop shell.

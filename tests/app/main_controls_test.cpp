@@ -76,7 +76,17 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
         t.place(t.openCells()[0]);
         t.place(t.openCells()[0]);
     };
+    auto opened = [](std::string_view window) {
+        return [call = "showModal " + std::string(window)](CommandTest &t) {
+            return t.windowCalled(call);
+        };
+    };
     const Command commands[] = {
+        {ControlId::mnSaveCurrentBoard, nothing, opened("Tfrmsave")},
+        {ControlId::btsave, nothing, opened("Tfrmsave")},
+        {ControlId::mnDisplayYourGameList1, nothing, opened("Tfrmgamelist")},
+        {ControlId::mnDisplayYourGameList2, nothing, opened("Tfrmgamelist")},
+        {ControlId::btDisplayYourGameList, nothing, opened("Tfrmgamelist")},
         {ControlId::mnContinue,
          [&](CommandTest &t) {
              twoSteps(t);
@@ -246,8 +256,8 @@ TEST(ControlTable, NamesAreFoundIgnoringCaseAndUnknownNamesAreNot)
 TEST(ControlTable, EveryControlKeyOfTheLanguageTablesNamesAControl)
 {
     const std::set<std::string> otherWindows
-        = {"app",       "frmda",   "frmdas",    "frmsolover", "frmtile",
-           "frm_about", "frm_new", "frmimport", "frmcopy"};
+        = {"app",     "frmda",   "frmdas",    "frmsolover", "frmtile", "frm_about",
+           "frm_new", "frmimport", "frmcopy", "frmsave",    "frmgamelist"};
     for (const Language language : {Language::English, Language::Chinese, Language::Japanese}) {
         LanguageTable table;
         table.load(language);

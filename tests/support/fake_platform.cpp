@@ -240,9 +240,13 @@ std::string FakePlatform::normalised(std::string_view path) const
 
 bool FakePlatform::isWriteBlocked(const std::string &path) const
 {
-    for (const std::string &prefix : m_failingWritePrefixes) {
-        if (path.compare(0, prefix.size(), prefix) == 0)
+    // The latest rule wins, so a test can change the reason for the same folder.
+    for (auto it = m_failingWritePrefixes.rbegin(); it != m_failingWritePrefixes.rend(); ++it) {
+        const auto &[prefix, reason] = *it;
+        if (path.compare(0, prefix.size(), prefix) == 0) {
+            m_lastError = reason;
             return true;
+        }
     }
     return false;
 }
@@ -281,7 +285,7 @@ std::optional<std::vector<std::string>> FakePlatform::fileLines(std::string_view
     return std::nullopt;
 }
 
-void FakePlatform::failWritesUnder(std::string_view prefix)
+void FakePlatform::failWritesUnder(std::string_view prefix, std::string_view reason)
 {
     // Kept as given (only made absolute), so a prefix may also cut a file name in two.
     std::string full(prefix);
@@ -291,7 +295,7 @@ void FakePlatform::failWritesUnder(std::string_view prefix)
     }
     if (full.empty() || full.front() != '/')
         full = m_currentDirectory + "/" + full;
-    m_failingWritePrefixes.push_back(std::move(full));
+    m_failingWritePrefixes.emplace_back(std::move(full), std::string(reason));
 }
 
 void FakePlatform::failMakeDirectory(std::string_view path)
@@ -312,9 +316,16 @@ std::optional<std::vector<std::string>> FakePlatform::readLines(std::string_view
 bool FakePlatform::writeLines(std::string_view path, const std::vector<std::string> &lines)
 {
     const std::string full = normalised(path);
-    if (isWriteBlocked(full) || m_directories.count(full) != 0
-        || m_directories.count(parentOf(full)) == 0)
+    if (isWriteBlocked(full))
         return false;
+    if (m_directories.count(full) != 0) {
+        m_lastError = "Is a directory";
+        return false;
+    }
+    if (m_directories.count(parentOf(full)) == 0) {
+        m_lastError = "No such file or directory";
+        return false;
+    }
     m_files[full] = encodeLines(lines);
     return true;
 }

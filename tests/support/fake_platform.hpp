@@ -127,8 +127,12 @@ public:
     std::optional<std::string> fileBytes(std::string_view path) const;
     /// The decoded lines of the file at `path`, or nothing when there is none.
     std::optional<std::vector<std::string>> fileLines(std::string_view path) const;
-    /// Makes every write to a path starting with `prefix` fail, leaving the old bytes.
-    void failWritesUnder(std::string_view prefix);
+    /// Makes every write to a path starting with `prefix` fail, leaving the old bytes;
+    /// `reason` is what lastError() then reports.
+    void failWritesUnder(std::string_view prefix,
+                         std::string_view reason = "No space left on device");
+    /// Lets every write through again.
+    void allowWrites() { m_failingWritePrefixes.clear(); }
     /// Makes creating exactly this directory fail.
     void failMakeDirectory(std::string_view path);
     /// Makes entering exactly this directory fail.
@@ -191,6 +195,7 @@ public:
     bool isDirectory(std::string_view path) const override;
     bool makeDirectory(std::string_view path) override;
     bool setCurrentDirectory(std::string_view path) override;
+    std::string lastError() const override { return m_lastError; }
 
     bool open(std::string_view fileOrUrl) override;
 
@@ -213,7 +218,8 @@ private:
 
     std::map<std::string, std::string> m_files;
     std::set<std::string> m_directories;
-    std::vector<std::string> m_failingWritePrefixes;
+    std::vector<std::pair<std::string, std::string>> m_failingWritePrefixes; ///< prefix, reason
+    mutable std::string m_lastError;
     std::set<std::string> m_failingMakeDirectories;
     std::set<std::string> m_failingCurrentDirectories;
     std::string m_currentDirectory = "/home/player";

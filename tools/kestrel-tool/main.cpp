@@ -1,5 +1,6 @@
 // kestrel-tool: the command-line front of the Sudoku Kestrel model.
 #include "exchange_commands.hpp"
+#include "games_command.hpp"
 
 #include "app/bank_builder.hpp"
 #include "app/puzzle_bank.hpp"
@@ -517,7 +518,7 @@ int main(int argc, char **argv)
     }
     const std::string_view command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
-        std::cout << kUsage;
+        std::cout << kUsage << "\nsaved games (games.dat):\n" << kestrel::kGamesUsage;
         return 0;
     }
     if (command == "version" || command == "--version") {
@@ -542,6 +543,8 @@ int main(int argc, char **argv)
         return kestrel::tool::runImport(argc, argv);
     if (command == "copy")
         return kestrel::tool::runCopy(argc, argv);
+    if (command == "games")
+        return kestrel::runGamesCommand(argc, argv);
     std::cerr << "kestrel-tool: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }

@@ -9,6 +9,8 @@
 #include "exchange/qt/copy_dialog.hpp"
 #include "exchange/qt/create_puzzle_dialog.hpp"
 #include "exchange/qt/import_dialog.hpp"
+#include "library/qt/game_list_dialog.hpp"
+#include "library/qt/save_dialog.hpp"
 #include "logic/qt/candidate_pad_dialog.hpp"
 #include "logic/qt/hint_dialog.hpp"
 
@@ -98,6 +100,8 @@ MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
     m_padDialog = new CandidatePadDialog(m_form.frmtile(), this);
     auto *hint = new HintDialog(m_form.frmsolover(), this);
     connect(hint, &HintDialog::boardChanged, this, [this] { m_board->refreshFromModel(); });
+    auto *gameList = new GameListDialog(m_form.frmgamelist(), this);
+    connect(gameList, &GameListDialog::boardChanged, this, [this] { m_board->refreshFromModel(); });
     m_secondaryWindows = {{"Tfrmsolover", hint},
                           {"Tfrmda", new SolutionDialog(m_form.frmda(), this)},
                           {"TFrmdas", new MultipleSolutionsDialog(m_form.Frmdas(), this)},
@@ -109,6 +113,9 @@ MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
                                new ImportDialog(m_form.frmImport(), create));
     m_secondaryWindows.emplace(std::string(Tfrmcopy::kWindowName),
                                new CopyDialog(m_form.frmcopy(), this));
+    m_secondaryWindows.emplace("Tfrmsave",
+                               new SaveDialog([this] { return m_form.frmsave(); }, this));
+    m_secondaryWindows.emplace("Tfrmgamelist", gameList);
     // Every toggle of the pad writes the cell at once; closing it recounts the digits.
     connect(m_padDialog, &CandidatePadDialog::changed, this, [this] { syncFromModel(); });
     qApp->installEventFilter(this);

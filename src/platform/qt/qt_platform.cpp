@@ -277,11 +277,19 @@ std::string QtPaths::tempDirectory() const
 std::optional<std::vector<std::string>> QtTextFiles::readLines(std::string_view path) const
 {
     QFile file(toQString(path));
-    if (QFileInfo(file).isDir() || !file.open(QIODevice::ReadOnly))
+    if (QFileInfo(file).isDir()) {
+        m_lastError = "Is a directory";
         return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_lastError = toStdString(file.errorString());
+        return std::nullopt;
+    }
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError) {
+        m_lastError = toStdString(file.errorString());
         return std::nullopt;
+    }
     return decodeLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
@@ -290,15 +298,22 @@ bool QtTextFiles::writeLines(std::string_view path, const std::vector<std::strin
     // QSaveFile writes beside the target and renames on commit; on any failure the old file
     // is left as it was.
     QSaveFile file(toQString(path));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_lastError = toStdString(file.errorString());
         return false;
+    }
     const std::string bytes = encodeLines(lines);
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size()))
         != static_cast<qint64>(bytes.size())) {
+        m_lastError = toStdString(file.errorString());
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) {
+        m_lastError = toStdString(file.errorString());
+        return false;
+    }
+    return true;
 }
 
 bool QtTextFiles::exists(std::string_view path) const

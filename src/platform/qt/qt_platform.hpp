@@ -115,6 +115,10 @@ public:
     bool isDirectory(std::string_view path) const override;
     bool makeDirectory(std::string_view path) override;
     bool setCurrentDirectory(std::string_view path) override;
+    std::string lastError() const override { return m_lastError; }
+
+private:
+    mutable std::string m_lastError;
 };
 
 /// QDesktopServices.
