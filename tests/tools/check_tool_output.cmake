@@ -1,15 +1,17 @@
 # Runs kestrel-tool on a puzzle file or a session script and compares its standard output and
 # exit status with the expected ones.
 #
-#   cmake -DTOOL=<kestrel-tool> -DCOMMAND=<solve|unique|hint|grade|session> -DINPUT=<file>
-#         [-DFROM_STDIN=ON] [-DEXPECTED=<file>] -DEXPECTED_STATUS=<n> -P check_tool_output.cmake
+#   cmake -DTOOL=<kestrel-tool> -DCOMMAND=<solve|unique|hint|grade|session|print>
+#         [-DARGS=<options before the file, ;-separated>] -DINPUT=<file> [-DFROM_STDIN=ON]
+#         [-DEXPECTED=<file>] -DEXPECTED_STATUS=<n> -P check_tool_output.cmake
 #
-# Without EXPECTED the standard output must be empty.
+# Without EXPECTED the standard output must be empty. The output is compared byte for byte
+# (CR LF line ends included).
 if(FROM_STDIN)
-    execute_process(COMMAND ${TOOL} ${COMMAND} INPUT_FILE ${INPUT}
+    execute_process(COMMAND ${TOOL} ${COMMAND} ${ARGS} INPUT_FILE ${INPUT}
                     OUTPUT_VARIABLE output RESULT_VARIABLE status)
 else()
-    execute_process(COMMAND ${TOOL} ${COMMAND} ${INPUT}
+    execute_process(COMMAND ${TOOL} ${COMMAND} ${ARGS} ${INPUT}
                     OUTPUT_VARIABLE output RESULT_VARIABLE status)
 endif()
 set(expected "")

@@ -6,6 +6,7 @@
 #include "core/random_source.hpp"
 #include "core/solver.hpp"
 #include "logic/hint_tool.hpp"
+#include "print_command.hpp"
 
 #include <algorithm>
 #include <array>
@@ -57,6 +58,13 @@ constexpr std::string_view kUsage
       "                 puzzle; prints per level the count, givens and mean score; exit status\n"
       "                 1 on any failure\n"
       "  session [FILE] play the main window headless from a script (see below)\n"
+      "  print --style normal|candidates --size a4|a3|a2 [FILE]\n"
+      "                 the printable page of one board, byte for byte as the Printable Board\n"
+      "                 window writes it (CR LF line ends), on standard output. FILE (or\n"
+      "                 standard input) holds one board snapshot line as the step log writes\n"
+      "                 it: 81 fields joined by ',', each a state digit (1 given, 2 placed,\n"
+      "                 3 open) followed by the cell's digit or candidates. A malformed\n"
+      "                 snapshot gives a message on standard error and exit status 2\n"
       "  version        print the program version\n"
       "  --help         print this text\n"
       "\n"
@@ -528,6 +536,8 @@ int main(int argc, char **argv)
         return runCheckBank(argc, argv);
     if (command == "session")
         return runSession(argc, argv);
+    if (command == "print")
+        return kestrel::tool::runPrint(argc, argv);
     std::cerr << "kestrel-tool: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }
