@@ -166,6 +166,7 @@ void TForm1::loadLanguage(Language language)
     m_frmda.applyLanguage(m_lst1);
     m_frmsolover.FormCreate();
     m_Frmdas.applyLanguage(m_lst1);
+    m_frmprintselect.applyLanguage(m_lst1);
 }
 
 void TForm1::applyLanguageToMainWindow()

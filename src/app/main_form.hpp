@@ -15,6 +15,7 @@
 #include "game/game.hpp"
 #include "logic/candidate_pad.hpp"
 #include "logic/hint_session.hpp"
+#include "print/print_select_window.hpp"
 
 #include <array>
 #include <optional>
@@ -101,6 +102,12 @@ public:
     /// Show hint: the hint window with the first hint ready; when it closes, the digits are
     /// recounted and a solved board completes the game.
     void btShowhintClick();
+    /// Printable Board (menu and tool button): the print selection window, modally.
+    void btprintableBoardClick();
+    /// Save as picture: the board frame as it shows now, into a JPEG or bitmap file the player
+    /// names (a name without extension gets ".jpg"; ".jpg"/".jpeg" in any case are JPEG, every
+    /// other name a bitmap); a failed write is reported and leaves no partial file.
+    void btsavepicClick();
     /// Check Error: paints the wrong entries; says "No error found." when there is none.
     void btcheckClick();
     /// Show Solution: after a confirmation, the stored solution, or the solver's answer
@@ -164,6 +171,8 @@ public:
     /// The hint window's engine.
     Tfrmsolover &frmsolover() { return m_frmsolover; }
     const Tfrmda &frmda() const { return m_frmda; }
+    /// The print selection window, made with the main window so its choices are kept.
+    Tfrmprintselect &frmprintselect() { return m_frmprintselect; }
     const TFrmdas &Frmdas() const { return m_Frmdas; }
     const AppSettings &settings() const { return m_settings; }
     const std::string &dataDirectory() const { return m_dataDirectory; }
@@ -197,6 +206,7 @@ private:
     Tfrmsolover m_frmsolover{m_game.board()};
     Tfrmda m_frmda;
     TFrmdas m_Frmdas;
+    Tfrmprintselect m_frmprintselect{m_game.board(), m_platform};
     AppSettings m_settings;
     mutable std::array<Control, kControlCount> m_controls;
 

@@ -1,5 +1,5 @@
 // The windows the main window opens over the game: the hint window, Check Error's message,
-// the solution viewers and the help pages.
+// the solution viewers, the print selection window and the help pages.
 #include "app/main_form.hpp"
 
 #include "core/digit_strings.hpp"
@@ -23,6 +23,11 @@ void TForm1::btShowhintClick()
     m_game.redrawBoard();
     if (m_game.board().isSolved())
         m_game.completion(CompletedBy::HintWindow);
+}
+
+void TForm1::btprintableBoardClick()
+{
+    m_platform.windows.showModal("Tfrmprintselect");
 }
 
 void TForm1::btsolveClick()

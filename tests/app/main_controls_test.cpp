@@ -108,6 +108,18 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
          [](CommandTest &t) {
              return !t.fake.shownOfKind("open").empty();
          }},
+        {ControlId::mnPrintableBoard, nothing,
+         [](CommandTest &t) {
+             return t.windowCalled("showModal Tfrmprintselect");
+         }},
+        {ControlId::btprintableBoard, nothing,
+         [](CommandTest &t) {
+             return t.windowCalled("showModal Tfrmprintselect");
+         }},
+        {ControlId::btsavepic, [](CommandTest &t) { t.fake.answerSave(std::nullopt); },
+         [](CommandTest &t) {
+             return t.windowCalled("grabBoardFrame");
+         }},
         {ControlId::mnContent, nothing, shell("help/index.htm")},
         {ControlId::bthelp1, nothing, shell("help/Candidates.htm")},
         {ControlId::bthelp2, nothing, shell("help/Color.htm")},
@@ -230,7 +242,7 @@ TEST(ControlTable, NamesAreFoundIgnoringCaseAndUnknownNamesAreNot)
 TEST(ControlTable, EveryControlKeyOfTheLanguageTablesNamesAControl)
 {
     const std::set<std::string> otherWindows
-        = {"app", "frmda", "frmdas", "frmsolover", "frmtile", "frm_about"};
+        = {"app", "frmda", "frmdas", "frmprintselect", "frmsolover", "frmtile", "frm_about"};
     for (const Language language : {Language::English, Language::Chinese, Language::Japanese}) {
         LanguageTable table;
         table.load(language);
