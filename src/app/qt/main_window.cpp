@@ -8,6 +8,7 @@
 #include "core/qt/solver_dialog.hpp"
 #include "logic/qt/candidate_pad_dialog.hpp"
 #include "logic/qt/hint_dialog.hpp"
+#include "print/qt/print_select_dialog.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -95,10 +96,12 @@ MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
     m_padDialog = new CandidatePadDialog(m_form.frmtile(), this);
     auto *hint = new HintDialog(m_form.frmsolover(), this);
     connect(hint, &HintDialog::boardChanged, this, [this] { m_board->refreshFromModel(); });
-    m_secondaryWindows = {{"Tfrmsolover", hint},
-                          {"Tfrmda", new SolutionDialog(m_form.frmda(), this)},
-                          {"TFrmdas", new MultipleSolutionsDialog(m_form.Frmdas(), this)},
-                          {"Tfrm_sol", new SolverDialog(m_form.frm_sol(), m_dialogs, this)}};
+    m_secondaryWindows
+        = {{"Tfrmsolover", hint},
+           {"Tfrmda", new SolutionDialog(m_form.frmda(), this)},
+           {"TFrmdas", new MultipleSolutionsDialog(m_form.Frmdas(), this)},
+           {"Tfrm_sol", new SolverDialog(m_form.frm_sol(), m_dialogs, this)},
+           {"Tfrmprintselect", new PrintSelectDialog(m_form.frmprintselect(), this)}};
     // Every toggle of the pad writes the cell at once; closing it recounts the digits.
     connect(m_padDialog, &CandidatePadDialog::changed, this, [this] { syncFromModel(); });
     qApp->installEventFilter(this);
