@@ -14,6 +14,7 @@ packages=(
     fonts-wqy-microhei    # CJK glyphs for the Chinese interface
     fonts-liberation2     # metric-compatible Arial for the board digits
     clang                 # fuzz targets and the sanitize preset
+    chromium poppler-utils  # the printable page printed to PDF by a real browser, and read back
 )
 
 missing=()

@@ -172,6 +172,7 @@ void TForm1::loadLanguage(Language language)
     m_frmImport.applyLanguage();
     m_frmcopy.applyLanguage();
     m_Frmdas.applyLanguage(m_lst1);
+    m_frmprintselect.applyLanguage(m_lst1);
 }
 
 void TForm1::applyLanguageToMainWindow()

@@ -20,6 +20,7 @@
 #include "library/save_window.hpp"
 #include "logic/candidate_pad.hpp"
 #include "logic/hint_session.hpp"
+#include "print/print_select_window.hpp"
 
 #include <array>
 #include <optional>
@@ -117,6 +118,12 @@ public:
     void mnSaveCurrentBoardClick();
     /// Display Your Game List: the game list, filled afresh from "games.dat".
     void mnDisplayYourGameListClick();
+    /// Printable Board (menu and tool button): the print selection window, modally.
+    void btprintableBoardClick();
+    /// Save as picture: the board frame as it shows now, into a JPEG or bitmap file the player
+    /// names (a name without extension gets ".jpg"; ".jpg"/".jpeg" in any case are JPEG, every
+    /// other name a bitmap); a failed write is reported and leaves no partial file.
+    void btsavepicClick();
     /// Check Error: paints the wrong entries; says "No error found." when there is none.
     void btcheckClick();
     /// Show Solution: after a confirmation, the stored solution, or the solver's answer
@@ -191,6 +198,8 @@ public:
     Tfrmgamelist &frmgamelist() { return m_frmgamelist; }
     /// "games.dat" in the data directory.
     std::string gameStorePath() const;
+    /// The print selection window, made with the main window so its choices are kept.
+    Tfrmprintselect &frmprintselect() { return m_frmprintselect; }
     const TFrmdas &Frmdas() const { return m_Frmdas; }
     const AppSettings &settings() const { return m_settings; }
     const std::string &dataDirectory() const { return m_dataDirectory; }
@@ -232,6 +241,7 @@ private:
                        }};
     std::optional<Tfrmsave> m_frmsave;
     Tfrmgamelist m_frmgamelist;
+    Tfrmprintselect m_frmprintselect{m_game.board(), m_platform};
     AppSettings m_settings;
     mutable std::array<Control, kControlCount> m_controls;
 

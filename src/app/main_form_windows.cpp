@@ -1,6 +1,6 @@
 // The windows the main window opens over the game: the hint window, Check Error's message,
-// the solution viewers, the puzzle exchange windows and the help pages.
-// the solution viewers, the Save window and the game list, and the help pages.
+// the solution viewers, the puzzle exchange windows, the Save window and the game list, the
+// print selection window and the help pages.
 #include "app/main_form.hpp"
 
 #include "core/digit_strings.hpp"
@@ -38,6 +38,11 @@ void TForm1::btcopyClick()
     m_frmcopy.applyLanguage();
     m_frmcopy.open(m_game.board());
     m_platform.windows.showModal(Tfrmcopy::kWindowName);
+}
+
+void TForm1::btprintableBoardClick()
+{
+    m_platform.windows.showModal("Tfrmprintselect");
 }
 
 void TForm1::btsolveClick()

@@ -5,6 +5,7 @@
 
 #include "core/colour.hpp"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,19 @@ public:
     virtual std::optional<Colour> pickColour(Colour initial) = 0;
 };
 
+/// The two picture formats the board can be saved in.
+enum class PictureFormat { Jpeg, Bmp };
+
+/// A picture taken of the screen, kept until it is saved or dropped.
+class Picture
+{
+public:
+    virtual ~Picture() = default;
+    /// Writes the picture to `path` in `format` (JPEG at the encoder's default quality, a
+    /// standard Windows bitmap) whole: on failure false, and no partial file is left.
+    virtual bool save(std::string_view path, PictureFormat format) const = 0;
+};
+
 /// Secondary windows of the program, named by their logic class ("Tfrmtile", "Tfrmda", …).
 class WindowHost
 {
@@ -54,6 +68,10 @@ public:
     virtual void close(std::string_view window) = 0;
     /// Moves the window's top-left corner to screen position (left, top).
     virtual void place(std::string_view window, int left, int top) = 0;
+    /// The main window's board frame as it shows now (labels, board, marks, highlights), at
+    /// exactly the frame's width and height; nothing when there is no frame on screen (a
+    /// headless session).
+    virtual std::unique_ptr<Picture> grabBoardFrame() { return nullptr; }
 };
 
 /// The system clipboard, text only.
@@ -114,6 +132,16 @@ public:
     /// The system's reason for the last read or write that failed ("No space left on
     /// device"); empty when the implementation cannot tell.
     virtual std::string lastError() const { return {}; }
+    /// Writes `lines` (each followed by CR LF) as the file `name` in the program's private
+    /// per-user folder, for handing to another program: the folder is made owner-only on
+    /// first use and refused when it is a link or another user's; the file is written beside
+    /// its place and renamed over it, so a link planted under `name` is replaced, never
+    /// followed. The path written, or nothing when the folder or the file cannot be had.
+    virtual std::optional<std::string> writePrivateLines(std::string_view /*name*/,
+                                                         const std::vector<std::string> &)
+    {
+        return std::nullopt;
+    }
 };
 
 /// The desktop shell.

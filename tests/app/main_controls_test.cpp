@@ -118,6 +118,18 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
          [](CommandTest &t) {
              return !t.fake.shownOfKind("open").empty();
          }},
+        {ControlId::mnPrintableBoard, nothing,
+         [](CommandTest &t) {
+             return t.windowCalled("showModal Tfrmprintselect");
+         }},
+        {ControlId::btprintableBoard, nothing,
+         [](CommandTest &t) {
+             return t.windowCalled("showModal Tfrmprintselect");
+         }},
+        {ControlId::btsavepic, [](CommandTest &t) { t.fake.answerSave(std::nullopt); },
+         [](CommandTest &t) {
+             return t.windowCalled("grabBoardFrame");
+         }},
         {ControlId::mnContent, nothing, shell("help/index.htm")},
         {ControlId::bthelp1, nothing, shell("help/Candidates.htm")},
         {ControlId::bthelp2, nothing, shell("help/Color.htm")},
@@ -257,7 +269,7 @@ TEST(ControlTable, EveryControlKeyOfTheLanguageTablesNamesAControl)
 {
     const std::set<std::string> otherWindows
         = {"app",     "frmda",   "frmdas",    "frmsolover", "frmtile", "frm_about",
-           "frm_new", "frmimport", "frmcopy", "frmsave",    "frmgamelist"};
+           "frm_new", "frmimport", "frmcopy", "frmsave",    "frmgamelist", "frmprintselect"};
     for (const Language language : {Language::English, Language::Chinese, Language::Japanese}) {
         LanguageTable table;
         table.load(language);

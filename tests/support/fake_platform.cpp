@@ -206,6 +206,36 @@ bool FakePlatform::open(std::string_view fileOrUrl)
     return !m_shellFails;
 }
 
+std::unique_ptr<Picture> FakePlatform::grabBoardFrame()
+{
+    m_windowCalls.emplace_back("grabBoardFrame");
+    if (!m_hasBoardFrame)
+        return nullptr;
+    // A picture that saves into the in-memory files, by the same rules as a text file.
+    class FakePicture final : public Picture
+    {
+    public:
+        FakePicture(FakePlatform &platform, int number) : m_platform(platform), m_number(number) { }
+        bool save(std::string_view path, PictureFormat format) const override
+        {
+            const bool jpeg = format == PictureFormat::Jpeg;
+            m_platform.m_windowCalls.push_back("savePicture " + std::string(path)
+                                               + (jpeg ? " jpeg" : " bmp"));
+            const std::string full = m_platform.normalised(path);
+            if (m_platform.isWriteBlocked(full) || m_platform.m_directories.count(full) != 0
+                || m_platform.m_directories.count(parentOf(full)) == 0)
+                return false;
+            m_platform.m_files[full] = (jpeg ? "JPEG " : "BMP ") + std::to_string(m_number);
+            return true;
+        }
+
+    private:
+        FakePlatform &m_platform;
+        int m_number;
+    };
+    return std::make_unique<FakePicture>(*this, ++m_grabCount);
+}
+
 // --- Files --------------------------------------------------------------------------------
 
 std::string FakePlatform::normalised(std::string_view path) const
@@ -328,6 +358,18 @@ bool FakePlatform::writeLines(std::string_view path, const std::vector<std::stri
     }
     m_files[full] = encodeLines(lines);
     return true;
+}
+
+std::optional<std::string> FakePlatform::writePrivateLines(std::string_view name,
+                                                           const std::vector<std::string> &lines)
+{
+    if (m_privateDirectoryFails)
+        return std::nullopt;
+    addDirectory(m_privateDirectory);
+    const std::string path = joinPath(m_privateDirectory, name);
+    if (!writeLines(path, lines))
+        return std::nullopt;
+    return path;
 }
 
 bool FakePlatform::exists(std::string_view path) const

@@ -114,6 +114,12 @@ public:
     const std::vector<std::string> &shellOpens() const { return m_shellOpens; }
     /// Makes every later shell open report failure (it is still logged).
     void failShellOpens() { m_shellFails = true; }
+    /// Makes the board frame unavailable: grabBoardFrame returns nothing.
+    void removeBoardFrame() { m_hasBoardFrame = false; }
+    /// Bytes a saved board picture holds: "JPEG <grab number>" or "BMP <grab number>".
+    /// Grabs are numbered from 1 and logged as "grabBoardFrame"; saves as "savePicture
+    /// <path> jpeg|bmp" (window calls).
+    int grabCount() const { return m_grabCount; }
 
     // --- Files ----------------------------------------------------------------------------
 
@@ -159,6 +165,10 @@ public:
     void setProgramDirectory(std::string_view path);
     /// Moves the temporary directory and creates it.
     void setTempDirectory(std::string_view path);
+    /// The private per-user folder writePrivateLines writes into (made on first write).
+    std::string privateDirectory() const { return m_privateDirectory; }
+    /// Makes the private folder unavailable (as when it is a link or another user's).
+    void failPrivateDirectory() { m_privateDirectoryFails = true; }
 
     // --- The interfaces -------------------------------------------------------------------
 
@@ -198,6 +208,9 @@ public:
     std::string lastError() const override { return m_lastError; }
 
     bool open(std::string_view fileOrUrl) override;
+    std::unique_ptr<Picture> grabBoardFrame() override;
+    std::optional<std::string> writePrivateLines(std::string_view name,
+                                                 const std::vector<std::string> &lines) override;
 
 private:
     // An absolute path with "/" separators and no trailing separator.
@@ -231,6 +244,10 @@ private:
     std::string m_dataDirectory;
     std::string m_programDirectory;
     std::string m_tempDirectory;
+    std::string m_privateDirectory = "/run/user/1000/sudokuKestrel";
+    bool m_privateDirectoryFails = false;
+    bool m_hasBoardFrame = true;
+    int m_grabCount = 0;
 
     Platform m_platform{*this, *this, *this, *this, *this, *this, *this};
 };

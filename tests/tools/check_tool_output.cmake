@@ -4,10 +4,12 @@
 #   cmake -DTOOL=<kestrel-tool> -DCOMMAND=<solve|unique|…|session> [-DARGS=<a;b>] -DINPUT=<file>
 #         [-DFROM_STDIN=ON] [-DEXPECTED=<file>] -DEXPECTED_STATUS=<n> -P check_tool_output.cmake
 #
-# ARGS (words separated by spaces) are put between the command and the file.
+# ARGS (words separated by spaces or by ";") are put between the command and the file.
 #
-# Without EXPECTED the standard output must be empty.
-separate_arguments(args UNIX_COMMAND "${ARGS}")
+# Without EXPECTED the standard output must be empty. The output is compared byte for byte
+# (CR LF line ends included).
+string(REPLACE ";" " " spaced_args "${ARGS}")
+separate_arguments(args UNIX_COMMAND "${spaced_args}")
 if(FROM_STDIN)
     execute_process(COMMAND ${TOOL} ${COMMAND} ${args} INPUT_FILE ${INPUT}
                     OUTPUT_VARIABLE output RESULT_VARIABLE status)

@@ -9,6 +9,7 @@
 #include "core/random_source.hpp"
 #include "core/solver.hpp"
 #include "logic/hint_tool.hpp"
+#include "print_command.hpp"
 
 #include <algorithm>
 #include <array>
@@ -68,6 +69,13 @@ constexpr std::string_view kUsage
       "                 render the board snapshot on the first line in a copy layout (No\n"
       "                 Candidate, With Candidates, 9*9, 1*81); C is the blank chooser's text\n"
       "                 (default '.'); a line that is not a snapshot gives exit status 2\n"
+      "  print --style normal|candidates --size a4|a3|a2 [FILE]\n"
+      "                 the printable page of one board, byte for byte as the Printable Board\n"
+      "                 window writes it (CR LF line ends), on standard output. FILE (or\n"
+      "                 standard input) holds one board snapshot line as the step log writes\n"
+      "                 it: 81 fields joined by ',', each a state digit (1 given, 2 placed,\n"
+      "                 3 open) followed by the cell's digit or candidates. A malformed\n"
+      "                 snapshot gives a message on standard error and exit status 2\n"
       "  version        print the program version\n"
       "  --help         print this text\n"
       "\n"
@@ -545,6 +553,8 @@ int main(int argc, char **argv)
         return kestrel::tool::runCopy(argc, argv);
     if (command == "games")
         return kestrel::runGamesCommand(argc, argv);
+    if (command == "print")
+        return kestrel::tool::runPrint(argc, argv);
     std::cerr << "kestrel-tool: unknown command '" << command << "'\n" << kUsage;
     return 2;
 }

@@ -38,6 +38,7 @@ int main(int argc, char **argv)
     platform.setDialogParent(&window);
     for (const auto &[name, widget] : window.secondaryWindows())
         platform.windows().registerWindow(name, widget);
+    platform.windows().setBoardFrame(window.boardFrame());
     // Centred on the screen.
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            window.screen()->availableGeometry()));

@@ -13,6 +13,7 @@
 #include "library/qt/save_dialog.hpp"
 #include "logic/qt/candidate_pad_dialog.hpp"
 #include "logic/qt/hint_dialog.hpp"
+#include "print/qt/print_select_dialog.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -116,6 +117,8 @@ MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
     m_secondaryWindows.emplace("Tfrmsave",
                                new SaveDialog([this] { return m_form.frmsave(); }, this));
     m_secondaryWindows.emplace("Tfrmgamelist", gameList);
+    m_secondaryWindows.emplace("Tfrmprintselect",
+                               new PrintSelectDialog(m_form.frmprintselect(), this));
     // Every toggle of the pad writes the cell at once; closing it recounts the digits.
     connect(m_padDialog, &CandidatePadDialog::changed, this, [this] { syncFromModel(); });
     qApp->installEventFilter(this);

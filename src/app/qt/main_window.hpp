@@ -41,6 +41,8 @@ public:
     /// The widget or menu action of control `id` (for tests); null when none.
     QObject *controlObject(ControlId id) const;
     QWidget *clientArea() const { return m_client; }
+    /// The board frame `Panel1` (labels, board, level caption), which Save as picture grabs.
+    QWidget *boardFrame() const { return m_widgets[static_cast<std::size_t>(ControlId::Panel1)]; }
     /// The secondary windows the logic opens by name, for the platform's window host.
     const std::map<std::string, QWidget *> &secondaryWindows() const { return m_secondaryWindows; }
 

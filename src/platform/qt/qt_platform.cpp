@@ -13,11 +13,22 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace kestrel {
 
@@ -164,6 +175,48 @@ void QtWindowHost::place(std::string_view name, int left, int top)
 {
     if (QWidget *widget = window(name))
         widget->move(left, top);
+}
+
+namespace {
+
+// The grab of the board frame, kept from the click until it is saved.
+class QtPicture final : public Picture
+{
+public:
+    explicit QtPicture(QImage image) : m_image(std::move(image)) { }
+
+    bool save(std::string_view path, PictureFormat format) const override
+    {
+        // QSaveFile writes beside the target and renames on commit: a failed write leaves no
+        // partial file and an old file as it was.
+        QSaveFile file(toQString(path));
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        QImageWriter writer(&file, format == PictureFormat::Jpeg ? "jpeg" : "bmp");
+        if (!writer.write(m_image)) {
+            file.cancelWriting();
+            return false;
+        }
+        return file.commit();
+    }
+
+private:
+    QImage m_image;
+};
+
+} // namespace
+
+std::unique_ptr<Picture> QtWindowHost::grabBoardFrame()
+{
+    if (!m_boardFrame)
+        return nullptr;
+    // Rendered at one device pixel per pixel, so the picture has exactly the frame's width
+    // and height on any screen scale; what the frame paints (labels, board, marks, highlights,
+    // conflict colours) is what the screen shows.
+    QImage image(m_boardFrame->size(), QImage::Format_RGB32);
+    image.fill(m_boardFrame->palette().window().color());
+    m_boardFrame->render(&image);
+    return std::make_unique<QtPicture>(std::move(image));
 }
 
 // --- QtClipboard --------------------------------------------------------------------------
@@ -336,6 +389,67 @@ bool QtTextFiles::makeDirectory(std::string_view path)
 bool QtTextFiles::setCurrentDirectory(std::string_view path)
 {
     return QDir::setCurrent(toQString(path));
+}
+
+std::optional<QString> QtTextFiles::privateDirectory() const
+{
+    QString base = m_privateBase ? toQString(*m_privateBase) : QString();
+    if (base.isEmpty())
+        base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (base.isEmpty())
+        base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (base.isEmpty() || !QDir().mkpath(base))
+        return std::nullopt;
+    const QString folder = base + QStringLiteral("/sudokuKestrel");
+#ifdef Q_OS_UNIX
+    // Made owner-only; an existing folder is taken only when it is a real folder of this user
+    // (lstat: a link there is refused, not followed), and is made owner-only again.
+    const QByteArray native = QFile::encodeName(folder);
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+        return std::nullopt;
+    struct stat status
+    {
+    };
+    if (::lstat(native.constData(), &status) != 0 || !S_ISDIR(status.st_mode)
+        || status.st_uid != ::geteuid())
+        return std::nullopt;
+    if ((status.st_mode & 077) != 0 && ::chmod(native.constData(), 0700) != 0)
+        return std::nullopt;
+#else
+    // The per-user folders of Windows are the user's own.
+    if (QFileInfo(folder).isSymLink() || !QDir().mkpath(folder))
+        return std::nullopt;
+#endif
+    return folder;
+}
+
+std::optional<std::string> QtTextFiles::writePrivateLines(std::string_view name,
+                                                          const std::vector<std::string> &lines)
+{
+    const std::optional<QString> folder = privateDirectory();
+    if (!folder)
+        return std::nullopt;
+    const QString target = *folder + QLatin1Char('/') + toQString(name);
+    // A fresh owner-only file beside the target (created exclusively, so nothing planted is
+    // opened), renamed over whatever stands under the name: rename replaces a link instead of
+    // following it. QSaveFile is not used here because it writes through a link.
+    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
+    if (!temporary.open())
+        return std::nullopt;
+    const std::string bytes = encodeLines(lines);
+    if (temporary.write(bytes.data(), static_cast<qint64>(bytes.size()))
+            != static_cast<qint64>(bytes.size())
+        || !temporary.flush())
+        return std::nullopt;
+    temporary.close();
+    std::error_code error;
+    std::filesystem::rename(
+        std::filesystem::path(QFile::encodeName(temporary.fileName()).toStdString()),
+        std::filesystem::path(QFile::encodeName(target).toStdString()), error);
+    if (error)
+        return std::nullopt; // the temporary file is removed with `temporary`
+    temporary.setAutoRemove(false);
+    return toStdString(target);
 }
 
 // --- QtShell ------------------------------------------------------------------------------

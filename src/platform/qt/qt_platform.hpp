@@ -53,9 +53,13 @@ public:
     void showModeless(std::string_view window) override;
     void close(std::string_view window) override;
     void place(std::string_view window, int left, int top) override;
+    /// The main window's board frame, which Save as picture grabs (may be null).
+    void setBoardFrame(QWidget *frame) { m_boardFrame = frame; }
+    std::unique_ptr<Picture> grabBoardFrame() override;
 
 private:
     std::map<std::string, QPointer<QWidget>, std::less<>> m_windows;
+    QPointer<QWidget> m_boardFrame;
 };
 
 /// The application clipboard, text only.
@@ -109,6 +113,12 @@ private:
 class QtTextFiles final : public TextFiles
 {
 public:
+    /// `privateBase` replaces the per-user runtime folder (or, without one, the per-user cache
+    /// folder) that the private folder "sudokuKestrel" is made in (tests).
+    explicit QtTextFiles(std::optional<std::string> privateBase = std::nullopt)
+        : m_privateBase(std::move(privateBase))
+    { }
+
     std::optional<std::vector<std::string>> readLines(std::string_view path) const override;
     bool writeLines(std::string_view path, const std::vector<std::string> &lines) override;
     bool exists(std::string_view path) const override;
@@ -116,9 +126,15 @@ public:
     bool makeDirectory(std::string_view path) override;
     bool setCurrentDirectory(std::string_view path) override;
     std::string lastError() const override { return m_lastError; }
+    std::optional<std::string> writePrivateLines(std::string_view name,
+                                                 const std::vector<std::string> &lines) override;
+    /// The private folder, made owner-only when missing; nothing when it cannot be made or
+    /// is a link, not a folder, or another user's.
+    std::optional<QString> privateDirectory() const;
 
 private:
     mutable std::string m_lastError;
+    std::optional<std::string> m_privateBase;
 };
 
 /// QDesktopServices.
