@@ -120,6 +120,22 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
         {ControlId::mnc2, nothing, shell("forum.enjoysudoku.com/")},
         {ControlId::mnc3, nothing, shell("Strategy_Families")},
         {ControlId::mnc4, nothing, shell("sudoku.htm")},
+        {ControlId::mnAppearance, nothing,
+         [](CommandTest &t) {
+             return t.windowCalled("showModal TfrmAppearance");
+         }},
+        {ControlId::mnChinese, [](CommandTest &t) { t.form.chooseLanguage(Language::English); },
+         [](CommandTest &t) {
+             return t.form.language() == Language::Chinese;
+         }},
+        {ControlId::mnEnglish, nothing,
+         [](CommandTest &t) {
+             return t.form.language() == Language::English;
+         }},
+        {ControlId::mnJapanese, nothing,
+         [](CommandTest &t) {
+             return t.form.language() == Language::Japanese;
+         }},
         {ControlId::mnAbout, nothing,
          [](CommandTest &t) {
              return !t.fake.shownOfKind("inform").empty();
@@ -230,7 +246,7 @@ TEST(ControlTable, NamesAreFoundIgnoringCaseAndUnknownNamesAreNot)
 TEST(ControlTable, EveryControlKeyOfTheLanguageTablesNamesAControl)
 {
     const std::set<std::string> otherWindows
-        = {"app", "frmda", "frmdas", "frmsolover", "frmtile", "frm_about"};
+        = {"app", "frmda", "frmdas", "frmsolover", "frmtile", "frm_about", "frmappearance"};
     for (const Language language : {Language::English, Language::Chinese, Language::Japanese}) {
         LanguageTable table;
         table.load(language);
