@@ -38,7 +38,7 @@ constexpr SwatchPlace kSwatchPlaces[kSwatchCount] = {
     {Swatch::fpanel3, AppearanceGroup::FontColor, 88},
     {Swatch::highpanle, AppearanceGroup::Highlight, 44},
 };
-constexpr int kSwatchLeft = 62;
+constexpr int kSwatchLeft = 64;
 
 } // namespace
 
@@ -130,7 +130,7 @@ void AppearanceDialog::buildGroups()
         const auto i = static_cast<std::size_t>(place.swatch);
         QGroupBox *owner = m_groups[static_cast<std::size_t>(place.group)];
         m_labels[i] = new QLabel(owner);
-        m_labels[i]->setGeometry(6, place.top - 2, kSwatchLeft - 8, 19);
+        m_labels[i]->setGeometry(4, place.top - 2, kSwatchLeft - 4, 19);
         m_swatches[i] = new SwatchWidget(owner);
         m_swatches[i]->move(kSwatchLeft, place.top);
         const Swatch which = place.swatch;
