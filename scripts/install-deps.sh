@@ -11,7 +11,8 @@ packages=(
     libbenchmark-dev
     cmake ninja-build g++
     xvfb xauth            # headless display for screenshots and run.sh under CI
-    fonts-wqy-microhei    # CJK glyphs for the Chinese interface
+    fonts-wqy-microhei    # CJK glyphs for the Chinese and Japanese interface
+    qt6-translations-l10n # Qt's own buttons and dialogs in Chinese and Japanese
     fonts-liberation2     # metric-compatible Arial for the board digits
     clang                 # fuzz targets and the sanitize preset
     chromium poppler-utils  # the printable page printed to PDF by a real browser, and read back

@@ -42,6 +42,40 @@ std::string_view shippedLanguageText(Language language)
     return {};
 }
 
+std::string_view languageCode(Language language)
+{
+    switch (language) {
+    case Language::English:
+        return "en";
+    case Language::Chinese:
+        return "zh";
+    case Language::Japanese:
+        return "ja";
+    }
+    return {};
+}
+
+std::optional<Language> languageFromCode(std::string_view code)
+{
+    for (const Language language : {Language::English, Language::Chinese, Language::Japanese})
+        if (equalsIgnoringAsciiCase(code, languageCode(language)))
+            return language;
+    return std::nullopt;
+}
+
+std::string_view qtLocaleName(Language language)
+{
+    switch (language) {
+    case Language::English:
+        return "en";
+    case Language::Chinese:
+        return "zh_CN";
+    case Language::Japanese:
+        return "ja";
+    }
+    return {};
+}
+
 void LanguageTable::loadText(std::string_view text)
 {
     m_lines.clear();

@@ -2,6 +2,7 @@
 // The active interface-language table: ordered "key=value" lines. Every text the program shows
 // is looked up here by key at the moment it is shown.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,13 @@ enum class Language { English, Chinese, Japanese };
 
 /// The shipped table's text ("key=value" lines).
 std::string_view shippedLanguageText(Language language);
+
+/// The short code a language is stored under: "en", "zh" or "ja".
+std::string_view languageCode(Language language);
+/// The language of a stored code (ASCII case ignored); nothing for any other text.
+std::optional<Language> languageFromCode(std::string_view code);
+/// The locale whose translations of Qt's own texts go with the language ("en", "zh_CN", "ja").
+std::string_view qtLocaleName(Language language);
 
 class LanguageTable
 {

@@ -33,7 +33,11 @@ constexpr std::array<ControlRow, kControlCount> kRows = {{
     {ControlId::N3, "N3", ControlKind::MenuItem, ControlId::mnNewGame, "-", "", "", {}, nullptr, true, true, true, false},
     {ControlId::mnDisplayYourGameList2, "mnDisplayYourGameList2", ControlKind::MenuItem, ControlId::mnNewGame, "Display Your Game List", "", "", {}, [](TForm1 &f) { f.mnDisplayYourGameListClick(); }, false, true, true, false},
     {ControlId::mnTools, "mnTools", ControlKind::MenuItem, std::nullopt, "Tools", "", "", {}, nullptr, false, true, true, false},
-    {ControlId::mnAppearance, "mnAppearance", ControlKind::MenuItem, ControlId::mnTools, "Appearance", "", "", {}, nullptr, false, true, true, false},
+    {ControlId::mnAppearance, "mnAppearance", ControlKind::MenuItem, ControlId::mnTools, "Appearance", "", "", {}, [](TForm1 &f) { f.mnAppearanceClick(); }, false, true, true, false},
+    {ControlId::mnLanguage, "mnLanguage", ControlKind::MenuItem, ControlId::mnTools, "Language", "", "", {}, nullptr, false, true, true, false},
+    {ControlId::mnChinese, "mnChinese", ControlKind::MenuItem, ControlId::mnLanguage, "中文", "", "", {}, [](TForm1 &f) { f.chooseLanguage(Language::Chinese); }, false, true, true, false},
+    {ControlId::mnEnglish, "mnEnglish", ControlKind::MenuItem, ControlId::mnLanguage, "English", "", "", {}, [](TForm1 &f) { f.chooseLanguage(Language::English); }, false, true, true, false},
+    {ControlId::mnJapanese, "mnJapanese", ControlKind::MenuItem, ControlId::mnLanguage, "日本語", "", "", {}, [](TForm1 &f) { f.chooseLanguage(Language::Japanese); }, false, true, true, false},
     {ControlId::N4, "N4", ControlKind::MenuItem, ControlId::mnTools, "-", "", "", {}, nullptr, true, true, true, false},
     {ControlId::savet, "savet", ControlKind::MenuItem, ControlId::mnTools, "Save Replay", "", "", {}, [](TForm1 &f) { f.savetClick(); }, false, true, true, false},
     {ControlId::mnLoadReplay, "mnLoadReplay", ControlKind::MenuItem, ControlId::mnTools, "Load Replay", "", "", {}, [](TForm1 &f) { f.mnLoadReplayClick(); }, false, true, true, false},
@@ -156,6 +160,20 @@ std::span<const ControlRow> mainControlTable()
 const ControlRow &controlRow(ControlId id)
 {
     return kRows[static_cast<std::size_t>(id)];
+}
+
+std::optional<Language> menuLanguage(ControlId id)
+{
+    switch (id) {
+    case ControlId::mnChinese:
+        return Language::Chinese;
+    case ControlId::mnEnglish:
+        return Language::English;
+    case ControlId::mnJapanese:
+        return Language::Japanese;
+    default:
+        return std::nullopt;
+    }
 }
 
 std::optional<ControlId> findControl(std::string_view name)

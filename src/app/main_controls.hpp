@@ -6,6 +6,8 @@
 // forwards every triggered id to `TForm1::trigger`; language tables address the controls by
 // the lower-cased component name.
 
+#include "app/language_table.hpp"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -25,7 +27,7 @@ enum class ControlId : std::uint8_t {
     mnContinue, N2, mnExit,
     mnNewGame, mnVeryEasy, mnGentle, mnModerate, mnTough, mnDiabolical, N3,
     mnDisplayYourGameList2,
-    mnTools, mnAppearance, N4, savet, mnLoadReplay, N5, mnCopyPuzzleToClipboard,
+    mnTools, mnAppearance, mnLanguage, mnChinese, mnEnglish, mnJapanese, N4, savet, mnLoadReplay, N5, mnCopyPuzzleToClipboard,
     mnHelp, mnContent, N9, mnCheckNewVersion, mnAutoCheckNewVersion, N15, mne1, mne2, mne3, mne4,
     mnj1, mnc1, mnc2, mnc3, mnc4, N18, mnAbout,
     mnCreatetxt, mnN11, mnSolverWindow,
@@ -114,6 +116,9 @@ std::span<const ControlRow> mainControlTable();
 
 /// The row of `id`.
 const ControlRow &controlRow(ControlId id);
+
+/// The language a menu item of Tools > Language chooses; nothing for every other control.
+std::optional<Language> menuLanguage(ControlId id);
 
 /// The control named `name` (ASCII case ignored, as language tables write it); nothing
 /// when no control has that name.

@@ -46,7 +46,8 @@ TForm1::TForm1(Platform &platform)
     : m_platform(platform),
       m_game(platform.dialogs, [this](std::string_view key) { return text(key); }),
       m_frmgamelist(m_game, platform.dialogs, platform.files,
-                    [this](std::string_view key) { return text(key); })
+                    [this](std::string_view key) { return text(key); }),
+      m_frmAppearance(m_settings, platform.settings, platform.dialogs, m_game.board())
 {
     for (const ControlRow &row : mainControlTable()) {
         Control &c = m_controls[static_cast<std::size_t>(row.id)];
@@ -139,7 +140,8 @@ void TForm1::trigger(ControlId id)
 void TForm1::FormCreate()
 {
     loadSettings(m_settings, m_platform.settings);
-    loadLanguage(Language::Chinese);
+    // The player's last choice; Chinese on a first start.
+    loadLanguage(loadLanguageSetting(m_platform.settings).value_or(Language::Chinese));
     m_caption = std::string(kApplicationTitle);
     editControl(ControlId::Form1).caption = m_caption;
     m_game.setDialogTitle(m_caption);
@@ -150,22 +152,20 @@ void TForm1::FormCreate()
 
 void TForm1::applyBoardAppearance()
 {
-    TPICSD33 &board = m_game.board();
-    board.refreshByState();
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c) {
-            TPicNode &cell = board.cell(r, c);
-            if (cell.state == CellState::Open)
-                cell.setcolor(cell.color);
-        }
-    }
+    m_frmAppearance.FormCreate([this](std::string_view key) { return text(key); });
 }
 
 void TForm1::loadLanguage(Language language)
 {
+    m_language = language;
     m_lst1.load(language);
     applyLanguageToMainWindow();
-    m_frmtile.applyLanguage([this](std::string_view key) { return text(key); });
+    for (const ControlId item : {ControlId::mnChinese, ControlId::mnEnglish, ControlId::mnJapanese})
+        editControl(item).checked = menuLanguage(item) == language;
+    const auto lookup = [this](std::string_view key) {
+        return text(key);
+    };
+    m_frmtile.applyLanguage(lookup);
     m_frmda.applyLanguage(m_lst1);
     m_frmsolover.FormCreate();
     m_frm_new.applyLanguage();
@@ -173,6 +173,8 @@ void TForm1::loadLanguage(Language language)
     m_frmcopy.applyLanguage();
     m_Frmdas.applyLanguage(m_lst1);
     m_frmprintselect.applyLanguage(m_lst1);
+    m_frmAppearance.applyLanguage(lookup);
+    m_frm_sol.applyInterfaceFont();
 }
 
 void TForm1::applyLanguageToMainWindow()
@@ -204,8 +206,8 @@ void TForm1::applyLanguageToMainWindow()
     for (const ControlId id : {ControlId::mnc1, ControlId::mnc2, ControlId::mnc3, ControlId::mnc4})
         editControl(id).visible = true;
     editControl(ControlId::lbl1).caption = "sudokukestrel.org";
-    m_interfaceFontName = "宋体";
-    m_interfaceFontSize = 9;
+    m_interfaceFontName = std::string(kInterfaceFontName);
+    m_interfaceFontSize = kInterfaceFontSize;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "app/main_controls.hpp"
 #include "app/settings.hpp"
 #include "app/solution_windows.hpp"
+#include "board/appearance.hpp"
 #include "core/input.hpp"
 #include "core/solver.hpp"
 #include "exchange/frm_copy.hpp"
@@ -64,8 +65,8 @@ public:
     /// A key pressed while the main window has focus: main-keyboard digits "1".."9" select
     /// that digit (keypad digits and repeats do not). Returns true when the key was used.
     bool FormKeyDown(const KeyPress &key);
-    /// Gives the board its colours at the end of start-up: the box backgrounds redrawn by
-    /// state and every open cell's candidates on the cell's colour.
+    /// Gives the board its colours at the end of start-up: creates the appearance dialog,
+    /// whose apply step puts the stored colours on the main board.
     void applyBoardAppearance();
     /// Application-wide key preview: Tab without modifiers while the main window is active
     /// moves the digit selection on and is swallowed (returns true) so focus never moves.
@@ -90,6 +91,19 @@ public:
     void webMenuClick(ControlId item);
     /// Hidden developer menu: shows or hides the language-table editor.
     void mnN11Click() { m_languageEditorVisible = !m_languageEditorVisible; }
+    /// Language-table editor, "Save": appends the captions and hints of the window's controls
+    /// to the active table and writes all its lines to "all.txt" in the data folder.
+    void btn1Click();
+    /// Language-table editor: loads the English, Chinese or Japanese table.
+    void btn2Click() { loadLanguage(Language::English); }
+    void btn3Click() { loadLanguage(Language::Chinese); }
+    void btn4Click() { loadLanguage(Language::Japanese); }
+    /// Tools > Appearance: the appearance dialog, reloaded from the store; after "OK" the
+    /// board is redrawn with the game's highlights and marks on the new colours.
+    void mnAppearanceClick();
+    /// Tools > Language: loads `language`'s table at once and remembers the choice for the
+    /// next start.
+    void chooseLanguage(Language language);
     /// Hidden developer menu: the solver window.
     void mnSolverWindowClick();
     /// Makes the hidden developer menu visible (developer builds and sessions only).
@@ -166,8 +180,11 @@ public:
 
     /// Text of `key` in the active language table (empty when missing).
     std::string text(std::string_view key) const { return m_lst1.lookup(key); }
-    /// Replaces the active table by a shipped one and applies it to this window.
+    /// Replaces the active table by a shipped one, applies it to this window and runs the
+    /// language routine of every secondary window.
     void loadLanguage(Language language);
+    /// The shipped table last loaded.
+    Language language() const { return m_language; }
     const LanguageTable &languageTable() const { return m_lst1; }
     /// Font face and point size the interface texts are drawn in.
     const std::string &interfaceFontName() const { return m_interfaceFontName; }
@@ -202,6 +219,8 @@ public:
     Tfrmprintselect &frmprintselect() { return m_frmprintselect; }
     const TFrmdas &Frmdas() const { return m_Frmdas; }
     const AppSettings &settings() const { return m_settings; }
+    /// The appearance dialog, created with the main window.
+    TfrmAppearance &frmAppearance() { return m_frmAppearance; }
     const std::string &dataDirectory() const { return m_dataDirectory; }
     /// False when the data directory could not be made or entered this run.
     bool dataDirectoryUsable() const { return m_dataDirectoryUsable; }
@@ -243,6 +262,8 @@ private:
     Tfrmgamelist m_frmgamelist;
     Tfrmprintselect m_frmprintselect{m_game.board(), m_platform};
     AppSettings m_settings;
+    Language m_language = Language::Chinese;
+    TfrmAppearance m_frmAppearance; // after m_settings and m_game, which it edits
     mutable std::array<Control, kControlCount> m_controls;
 
     std::string m_caption;

@@ -63,6 +63,18 @@ void saveSettings(const AppSettings &settings, SettingsStore &store)
     }
 }
 
+std::optional<Language> loadLanguageSetting(const SettingsStore &store)
+{
+    if (!store.hasKey(kSettingsKey))
+        return std::nullopt;
+    return languageFromCode(store.readValue(kSettingsKey, kLanguageSettingName));
+}
+
+void saveLanguageSetting(SettingsStore &store, Language language)
+{
+    store.writeValue(kSettingsKey, kLanguageSettingName, languageCode(language));
+}
+
 std::optional<Colour> parseColourSetting(std::string_view text)
 {
     if (text.empty())

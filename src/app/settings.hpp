@@ -4,6 +4,7 @@
 // edits the texts; only saveSettings puts them into the store, and loadSettings makes the
 // store the authority again (unsaved edits are dropped).
 
+#include "app/language_table.hpp"
 #include "core/grid.hpp"
 
 #include <optional>
@@ -43,6 +44,18 @@ void loadSettings(AppSettings &settings, SettingsStore &store);
 
 /// Writes the nine settings to `store`; a store that cannot be written is skipped silently.
 void saveSettings(const AppSettings &settings, SettingsStore &store);
+
+/// Value name, under the same key, of the interface language the player chose last. It is not
+/// one of the nine appearance settings: a reset of the appearance leaves the language alone.
+inline constexpr std::string_view kLanguageSettingName = "reg_Language";
+
+/// The interface language stored in `store`; nothing when none was ever chosen or the stored
+/// text names no shipped language.
+std::optional<Language> loadLanguageSetting(const SettingsStore &store);
+
+/// Stores `language` as the choice for the next start ("en", "zh" or "ja"); a store that
+/// cannot be written is skipped silently.
+void saveLanguageSetting(SettingsStore &store, Language language);
 
 /// The colour of a stored colour text: a signed 32-bit decimal ("13891060", "-1") or "$" and
 /// a hexadecimal value up to $FFFFFFFF ("$00D9F7F7"); nothing for anything else.

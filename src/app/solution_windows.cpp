@@ -36,6 +36,7 @@ void Tfrmda::applyLanguage(const LanguageTable &table)
 {
     caption = table.lookup("frmda.caption");
     closeCaption = table.lookup("frmda.button1.caption");
+    font = InterfaceFont::standard();
 }
 
 void Tfrmda::fill(const TPICSD33 &mainBoard, std::string_view solution)
@@ -63,6 +64,7 @@ void TFrmdas::applyLanguage(const LanguageTable &table)
 {
     caption = table.lookup("frmdas.caption");
     closeCaption = table.lookup("frmdas.button1.caption");
+    font = InterfaceFont::standard();
 }
 
 void TFrmdas::fill(std::string_view first, std::string_view second, const LanguageTable &table)

@@ -3,6 +3,7 @@
 // solutions of a puzzle that has several.
 
 #include "core/board.hpp"
+#include "core/interface_font.hpp"
 
 #include <string>
 #include <string_view>
@@ -21,9 +22,10 @@ public:
 
     std::string caption = "Solution";
     std::string closeCaption = "Close";
+    InterfaceFont font;
     TPICSD33 board;
 
-    /// Sets the captions from the active language table.
+    /// Sets the captions from the active language table, then the interface font.
     void applyLanguage(const LanguageTable &table);
     /// Puts `solution` on the board: givens of `mainBoard` stay givens, every other cell is
     /// placed with its solution digit; then the board is redrawn.
@@ -36,9 +38,10 @@ class TFrmdas
 public:
     std::string caption = "Multiple Solutions Viewer";
     std::string closeCaption = "Close";
+    InterfaceFont font;
     std::vector<std::string> memoLines;
 
-    /// Sets the captions from the active language table.
+    /// Sets the captions from the active language table, then the interface font.
     void applyLanguage(const LanguageTable &table);
     /// "Solution 1:", its nine rows, two empty lines, "Solution 2:", its nine rows.
     void fill(std::string_view first, std::string_view second, const LanguageTable &table);

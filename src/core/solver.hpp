@@ -16,6 +16,7 @@
 // at the edges, through solveCode() and uniqueCode().
 
 #include "core/edit_board.hpp"
+#include "core/interface_font.hpp"
 
 #include <array>
 #include <cstdint>
@@ -101,6 +102,11 @@ public:
     SolveTable solveTable{}; ///< the search's working table; keeps the last puzzle's end state
     TSD33 so; ///< edit-box board of the rule check
     std::string Edit1; ///< the puzzle field
+    InterfaceFont font; ///< the window's text font, set by applyInterfaceFont
+
+    /// The window's language routine: it has no texts of its own (a developer window), so
+    /// only the interface font is applied.
+    void applyInterfaceFont() { font = InterfaceFont::standard(); }
 
     /// Loads `puzzle` into `Edit1` and `so` ("0" and "*" open, any other character an entry)
     /// and returns true when no two one-character entries that see each other are equal.

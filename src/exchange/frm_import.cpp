@@ -104,10 +104,14 @@ void TfrmImport::applyLanguage()
     m_captions.compatibleFormats = m_text("frmImport.Label2.Caption");
     m_captions.ok = m_text("frmImport.button1.Caption");
     m_captions.cancel = m_text("frmImport.button2.Caption");
+    constexpr const char *kExampleKeys[]
+        = {"frmImport.button3.Caption", "frmImport.button4.Caption", "frmImport.button5.Caption",
+           "frmImport.button6.Caption"};
+    constexpr const char *kExampleHintKeys[] = {"frmImport.e1.Caption", "frmImport.e2.Caption",
+                                                "frmImport.e3.Caption", "frmImport.e4.Caption"};
     for (std::size_t i = 0; i < 4; ++i) {
-        const std::string n = std::to_string(i + 1);
-        m_captions.examples[i] = m_text("frmImport.button" + std::to_string(i + 3) + ".Caption");
-        m_captions.exampleHints[i] = m_text("frmImport.e" + n + ".Caption");
+        m_captions.examples[i] = m_text(kExampleKeys[i]);
+        m_captions.exampleHints[i] = m_text(kExampleHintKeys[i]);
     }
 }
 

@@ -32,8 +32,11 @@ Tfrmgamelist::~Tfrmgamelist() = default;
 void Tfrmgamelist::applyLanguage()
 {
     caption = m_text("frmgamelist.caption");
+    constexpr const char *kButtonKeys[]
+        = {"frmgamelist.button1.caption", "frmgamelist.button2.caption",
+           "frmgamelist.button3.caption", "frmgamelist.button4.caption"};
     for (std::size_t i = 0; i < buttonCaptions.size(); ++i)
-        buttonCaptions[i] = m_text("frmgamelist.button" + std::to_string(i + 1) + ".caption");
+        buttonCaptions[i] = m_text(kButtonKeys[i]);
     header = {m_text("msg_frmgamelist_gamename"), m_text("msg_frmgamelist_Difficulty")};
 }
 

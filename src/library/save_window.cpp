@@ -17,8 +17,12 @@ bool Tfrmsave::FormCreate()
     caption = m_text("frmsave.caption");
     label1Caption = m_text("frmsave.label1.Caption");
     radioGroupCaption = m_text("frmsave.RadioGroup1.Caption");
+    constexpr const char *kLevelItemKeys[]
+        = {"frmsave.RadioGroup1.items[0]", "frmsave.RadioGroup1.items[1]",
+           "frmsave.RadioGroup1.items[2]", "frmsave.RadioGroup1.items[3]",
+           "frmsave.RadioGroup1.items[4]", "frmsave.RadioGroup1.items[5]"};
     for (std::size_t i = 0; i < radioGroupItems.size(); ++i)
-        radioGroupItems[i] = m_text("frmsave.RadioGroup1.items[" + std::to_string(i) + "]");
+        radioGroupItems[i] = m_text(kLevelItemKeys[i]);
     button1Caption = m_text("frmsave.button1.Caption");
     button2Caption = m_text("frmsave.button2.Caption");
     const StoreResult loaded = m_store.load();

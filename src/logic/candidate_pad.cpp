@@ -15,6 +15,7 @@ void Tfrmtile::applyLanguage(const std::function<std::string(std::string_view)> 
     if (std::string title = text("frmtile.caption"); !title.empty())
         caption = std::move(title);
     automaticCaption = text("frmtile.advglowbutton1");
+    font = InterfaceFont::standard();
 }
 
 bool Tfrmtile::isDown(int digit) const

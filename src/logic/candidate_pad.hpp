@@ -20,6 +20,7 @@
 
 #include "core/board.hpp"
 #include "core/input.hpp"
+#include "core/interface_font.hpp"
 
 #include <array>
 #include <functional>
@@ -55,13 +56,15 @@ public:
 
     std::string caption = "Show Candidates"; ///< window title
     std::string automaticCaption = "Automatic"; ///< caption of `AdvGlowButton1`
+    InterfaceFont font; ///< the window's text font, set by applyLanguage
 
     /// Called once each time the pad actually closes, by whatever route. The main window
     /// refreshes its digit progress bars here.
     std::function<void()> onClosed;
 
     /// Takes the window title ("frmtile.caption", kept when the language lacks it) and the
-    /// "Automatic" caption ("frmtile.advglowbutton1") from `text`, the active language.
+    /// "Automatic" caption ("frmtile.advglowbutton1") from `text`, the active language, then
+    /// the interface font.
     void applyLanguage(const std::function<std::string(std::string_view)> &text);
 
     /// True when the toggle of digit d (1..9) is down.

@@ -38,6 +38,7 @@ void Tfrmsolover::FormCreate()
     caption = text("frmsolover.caption", "Show Hint");
     bthintCaption = text("frmsolover.nexthint", "Next Hint");
     button2Caption = text("frmsolover.button2.caption", "Close");
+    font = InterfaceFont::standard();
 }
 
 std::string Tfrmsolover::text(std::string_view key, std::string_view fallback) const

@@ -18,6 +18,7 @@
 // The caption always says what the next press does; an opening sets it like the last row.
 
 #include "core/board.hpp"
+#include "core/interface_font.hpp"
 #include "logic/hint_engine.hpp"
 
 #include <functional>
@@ -52,9 +53,11 @@ public:
     std::string memoText; ///< the hint memo's whole text
     std::string bthintCaption = "Next Hint"; ///< caption of the one hint button
     std::string button2Caption = "Close"; ///< caption of the close button, set once
+    InterfaceFont font; ///< the window's text font, set by FormCreate
 
     /// Creation of the window: empties the memo and takes the captions from `lookup`
-    /// ("frmsolover.caption", ".nexthint", ".button2.caption"). Call once the hooks are set.
+    /// ("frmsolover.caption", ".nexthint", ".button2.caption"), then the interface font. Call
+    /// once the hooks are set, and again whenever the language changes.
     void FormCreate();
     /// The hint button: carries out a pending single, otherwise shows the next hint (or carries
     /// out the shown one), then sets the caption for the next press.

@@ -28,8 +28,11 @@ void Tfrmprintselect::applyLanguage(const LanguageTable &table)
     setUnlessEmpty(okCaption, table.lookup("frmprintselect.speedbutton1.caption"));
     setUnlessEmpty(cancelCaption, table.lookup("frmprintselect.speedbutton2.caption"));
     paperGroupCaption = table.lookup("frmprintselect.pg2.caption");
+    constexpr const char *kPaperItemKeys[]
+        = {"frmprintselect.pg2.items[0]", "frmprintselect.pg2.items[1]",
+           "frmprintselect.pg2.items[2]"};
     for (std::size_t i = 0; i < paperItems.size(); ++i)
-        paperItems[i] = table.lookup("frmprintselect.pg2.items[" + std::to_string(i) + "]");
+        paperItems[i] = table.lookup(kPaperItemKeys[i]);
     m_writeFailedText = table.lookup("msg_print_write_failed");
     m_openFailedText = table.lookup("msg_print_open_failed");
 }

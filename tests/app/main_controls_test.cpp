@@ -142,6 +142,22 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
         {ControlId::mnc2, nothing, shell("forum.enjoysudoku.com/")},
         {ControlId::mnc3, nothing, shell("Strategy_Families")},
         {ControlId::mnc4, nothing, shell("sudoku.htm")},
+        {ControlId::mnAppearance, nothing,
+         [](CommandTest &t) {
+             return t.windowCalled("showModal TfrmAppearance");
+         }},
+        {ControlId::mnChinese, [](CommandTest &t) { t.form.chooseLanguage(Language::English); },
+         [](CommandTest &t) {
+             return t.form.language() == Language::Chinese;
+         }},
+        {ControlId::mnEnglish, nothing,
+         [](CommandTest &t) {
+             return t.form.language() == Language::English;
+         }},
+        {ControlId::mnJapanese, nothing,
+         [](CommandTest &t) {
+             return t.form.language() == Language::Japanese;
+         }},
         {ControlId::mnAbout, nothing,
          [](CommandTest &t) {
              return !t.fake.shownOfKind("inform").empty();
@@ -269,7 +285,8 @@ TEST(ControlTable, EveryControlKeyOfTheLanguageTablesNamesAControl)
 {
     const std::set<std::string> otherWindows
         = {"app",     "frmda",   "frmdas",    "frmsolover", "frmtile", "frm_about",
-           "frm_new", "frmimport", "frmcopy", "frmsave",    "frmgamelist", "frmprintselect"};
+           "frm_new", "frmimport", "frmcopy", "frmsave",    "frmgamelist", "frmprintselect",
+           "frmappearance"};
     for (const Language language : {Language::English, Language::Chinese, Language::Japanese}) {
         LanguageTable table;
         table.load(language);

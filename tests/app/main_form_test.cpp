@@ -341,13 +341,24 @@ TEST_F(MainFormTest, ColourMarksPaintOverTheDefaultColoursAndHighlightShowsThrou
         << "sub-panels take the cell's default colour";
 }
 
-TEST_F(MainFormTest, StartUpAppearanceGivesEveryCellTheMainBoardsBackground)
+TEST_F(MainFormTest, StartUpAppearanceGivesTheMainBoardTheDefaultColours)
 {
+    // A first start: every "Default Color" box is ticked, so the boxes alternate white and
+    // $00D9F7F7, givens and candidates are black and placed digits blue.
     start();
     form.applyBoardAppearance();
-    for (int r = 1; r <= 9; ++r)
-        for (int c = 1; c <= 9; ++c)
-            EXPECT_EQ(form.game().board().cell(r, c).color, Colour{0x00D9F7F7});
+    const TPICSD33 &board = form.game().board();
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            const int box = (r - 1) / 3 * 3 + (c - 1) / 3 + 1;
+            EXPECT_EQ(board.cell(r, c).color, box % 2 == 1 ? Colour{0x00FFFFFF} : 0x00D9F7F7)
+                << r << "," << c;
+        }
+    }
+    EXPECT_EQ(board.FONTColor1, Colour{0});
+    EXPECT_EQ(board.FONTColor2, Colour{0x00FF0000});
+    EXPECT_EQ(board.FONTColor3, Colour{0});
+    EXPECT_EQ(board.highcolor, Colour{0x0000FFFF});
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/main_form.hpp"
 #include "app/qt/color_grid_widget.hpp"
 #include "app/qt/solution_dialogs.hpp"
+#include "board/qt/appearance_dialog.hpp"
 #include "board/qt/colour.hpp"
 #include "board/qt/mouse_progress_bar.hpp"
 #include "core/qt/solver_dialog.hpp"
@@ -16,6 +17,7 @@
 #include "print/qt/print_select_dialog.hpp"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -119,6 +121,8 @@ MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
     m_secondaryWindows.emplace("Tfrmgamelist", gameList);
     m_secondaryWindows.emplace("Tfrmprintselect",
                                new PrintSelectDialog(m_form.frmprintselect(), this));
+    m_secondaryWindows.emplace("TfrmAppearance",
+                               new AppearanceDialog(m_form.frmAppearance(), this));
     // Every toggle of the pad writes the cell at once; closing it recounts the digits.
     connect(m_padDialog, &CandidatePadDialog::changed, this, [this] { syncFromModel(); });
     qApp->installEventFilter(this);
@@ -150,11 +154,18 @@ QObject *MainWindow::controlObject(ControlId id) const
 
 void MainWindow::buildMenus()
 {
+    // A menu item that owns others is a submenu (Tools > Language).
+    std::array<bool, kControlCount> ownsItems{};
+    for (const ControlRow &row : mainControlTable())
+        if (row.kind == ControlKind::MenuItem && row.parent)
+            ownsItems[slot(*row.parent)] = true;
+    auto *languages = new QActionGroup(this);
     for (const ControlRow &row : mainControlTable()) {
         if (row.kind != ControlKind::MenuItem)
             continue;
-        if (!row.parent) {
-            QMenu *menu = menuBar()->addMenu(qs(row.caption));
+        if (!row.parent || ownsItems[slot(row.id)]) {
+            QMenu *menu = row.parent ? m_menus[slot(*row.parent)]->addMenu(qs(row.caption))
+                                     : menuBar()->addMenu(qs(row.caption));
             m_menus[slot(row.id)] = menu;
             m_actions[slot(row.id)] = menu->menuAction();
             continue;
@@ -163,6 +174,11 @@ void MainWindow::buildMenus()
         QAction *action
             = row.isSeparator ? owner->addSeparator() : owner->addAction(qs(row.caption));
         m_actions[slot(row.id)] = action;
+        if (menuLanguage(row.id)) {
+            // The active language carries the check mark.
+            action->setCheckable(true);
+            languages->addAction(action);
+        }
         if (!row.isSeparator) {
             const ControlId id = row.id;
             connect(action, &QAction::triggered, this,
@@ -377,8 +393,27 @@ void MainWindow::watchHover(QWidget *widget, ControlId id)
 // ---------------------------------------------------------------------------------------------
 // Syncing the widgets from the logic
 
+void MainWindow::syncLanguage()
+{
+    const Language language = m_form.language();
+    if (m_shownLanguage == language)
+        return;
+    m_shownLanguage = language;
+    // Qt's own buttons and dialogs follow the table; installing the translation sends every
+    // widget a LanguageChange, and the secondary windows are told as well in case Qt has no
+    // translation to install.
+    m_qtTexts.apply(qtLocaleName(language));
+    for (const auto &[name, window] : m_secondaryWindows) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(window, &change);
+    }
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(m_padDialog, &change);
+}
+
 void MainWindow::syncFromModel()
 {
+    syncLanguage();
     setWindowTitle(qs(m_form.caption()));
     QFont interfaceFont(qs(m_form.interfaceFontName()));
     interfaceFont.setPointSize(m_form.interfaceFontSize());
@@ -423,6 +458,8 @@ void MainWindow::syncControl(ControlId id)
             action->setText(qs(c.caption));
         action->setVisible(c.visible);
         action->setEnabled(c.enabled);
+        if (action->isCheckable())
+            action->setChecked(c.checked);
         return;
     }
     QWidget *w = m_widgets[slot(id)];

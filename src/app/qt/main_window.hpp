@@ -3,14 +3,17 @@
 // placed at its designed position; events go to TForm1 and the game, and after each one the
 // widgets are synced from the logic's state.
 
+#include "app/language_table.hpp"
 #include "app/main_controls.hpp"
 #include "board/qt/board_widget.hpp"
+#include "platform/qt/qt_translations.hpp"
 
 #include <QMainWindow>
 
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -65,6 +68,7 @@ private:
     void runAndSync(const std::function<void()> &handler);
     void syncControl(ControlId id);
     void syncClock();
+    void syncLanguage();
     void syncCandidatePad();
     bool forwardKey(QObject *watched, QEvent *event);
 
@@ -88,6 +92,8 @@ private:
     std::array<QWidget *, kControlCount> m_widgets{};
     std::map<QObject *, ControlId> m_hoverIds;
     std::map<std::string, QWidget *> m_secondaryWindows;
+    QtTranslations m_qtTexts;
+    std::optional<Language> m_shownLanguage;
 };
 
 } // namespace kestrel

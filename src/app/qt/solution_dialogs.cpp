@@ -2,7 +2,9 @@
 
 #include "app/solution_windows.hpp"
 #include "board/qt/board_widget.hpp"
+#include "platform/qt/interface_font.hpp"
 
+#include <QEvent>
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,10 +25,23 @@ SolutionDialog::SolutionDialog(const Tfrmda &logic, QWidget *parent)
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void SolutionDialog::showEvent(QShowEvent *event)
+void SolutionDialog::syncCaptions()
 {
     setWindowTitle(QString::fromStdString(m_logic.caption));
     m_close->setText(QString::fromStdString(m_logic.closeCaption));
+    applyInterfaceFont(*this, m_logic.font);
+}
+
+void SolutionDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        syncCaptions();
+    QDialog::changeEvent(event);
+}
+
+void SolutionDialog::showEvent(QShowEvent *event)
+{
+    syncCaptions();
     m_board->refreshFromModel();
     QDialog::showEvent(event);
 }
@@ -48,10 +63,23 @@ MultipleSolutionsDialog::MultipleSolutionsDialog(const TFrmdas &logic, QWidget *
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void MultipleSolutionsDialog::showEvent(QShowEvent *event)
+void MultipleSolutionsDialog::syncCaptions()
 {
     setWindowTitle(QString::fromStdString(m_logic.caption));
     m_close->setText(QString::fromStdString(m_logic.closeCaption));
+    applyInterfaceFont(*this, m_logic.font);
+}
+
+void MultipleSolutionsDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        syncCaptions();
+    QDialog::changeEvent(event);
+}
+
+void MultipleSolutionsDialog::showEvent(QShowEvent *event)
+{
+    syncCaptions();
     QStringList lines;
     for (const std::string &line : m_logic.memoLines)
         lines << QString::fromStdString(line);

@@ -21,8 +21,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    /// A language change re-reads the captions the language routine set.
+    void changeEvent(QEvent *event) override;
 
 private:
+    void syncCaptions();
     const Tfrmda &m_logic;
     BoardWidget *m_board;
     QPushButton *m_close;
@@ -36,8 +39,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    /// A language change re-reads the captions the language routine set.
+    void changeEvent(QEvent *event) override;
 
 private:
+    void syncCaptions();
     const TFrmdas &m_logic;
     QPlainTextEdit *m_memo;
     QPushButton *m_close;

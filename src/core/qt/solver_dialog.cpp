@@ -3,6 +3,7 @@
 #include "board/qt/edit_board_widget.hpp"
 #include "core/solver.hpp"
 #include "platform/platform.hpp"
+#include "platform/qt/interface_font.hpp"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -73,6 +74,7 @@ void SolverDialog::syncFromLogic()
     if (m_edit1->text() != puzzle)
         m_edit1->setText(puzzle);
     m_board->syncFromModel();
+    applyInterfaceFont(*this, m_logic.font);
 }
 
 } // namespace kestrel

@@ -1,8 +1,10 @@
 #include "logic/qt/candidate_pad_dialog.hpp"
 
 #include "logic/candidate_pad.hpp"
+#include "platform/qt/interface_font.hpp"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -75,9 +77,6 @@ CandidatePadDialog::CandidatePadDialog(Tfrmtile &pad, QWidget *parent)
     m_automatic->setObjectName(QStringLiteral("AdvGlowButton1"));
     m_automatic->setFocusPolicy(Qt::NoFocus);
     m_automatic->setAutoDefault(false);
-    QFont smaller = m_automatic->font(); // "Automatic" and its translations fit in 62 pixels
-    smaller.setPointSizeF(smaller.pointSizeF() - 1);
-    m_automatic->setFont(smaller);
     m_automatic->setGeometry(Tfrmtile::kAutomaticOrigin.x, Tfrmtile::kAutomaticOrigin.y,
                              Tfrmtile::kAutomaticWidth, Tfrmtile::kAutomaticHeight);
     connect(m_automatic, &QPushButton::clicked, this, [this] {
@@ -97,6 +96,10 @@ QPushButton *CandidatePadDialog::digitButton(int digit) const
 void CandidatePadDialog::syncFromModel()
 {
     setWindowTitle(QString::fromStdString(m_pad.caption));
+    applyInterfaceFont(*this, m_pad.font);
+    QFont smaller = font(); // "Automatic" and its translations fit in 62 pixels
+    smaller.setPointSizeF(smaller.pointSizeF() - 1);
+    m_automatic->setFont(smaller);
     m_automatic->setText(QString::fromStdString(m_pad.automaticCaption));
     for (int d = 1; d <= 9; ++d)
         digitButton(d)->setChecked(m_pad.isDown(d));
@@ -107,6 +110,13 @@ void CandidatePadDialog::syncFromModel()
     } else if (!m_pad.visible && isVisible()) {
         hide();
     }
+}
+
+void CandidatePadDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        syncFromModel();
+    QDialog::changeEvent(event);
 }
 
 void CandidatePadDialog::afterHandler()

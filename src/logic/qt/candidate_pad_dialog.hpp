@@ -38,6 +38,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    /// A language change re-reads the captions the language routine set.
+    void changeEvent(QEvent *event) override;
 
 private:
     /// Re-reads the pad and tells the owner.

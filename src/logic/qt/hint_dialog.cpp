@@ -1,7 +1,9 @@
 #include "logic/qt/hint_dialog.hpp"
 
 #include "logic/hint_session.hpp"
+#include "platform/qt/interface_font.hpp"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -55,11 +57,19 @@ HintDialog::HintDialog(Tfrmsolover &engine, QWidget *parent) : QDialog(parent), 
 void HintDialog::syncFromModel()
 {
     setWindowTitle(QString::fromStdString(m_engine.caption));
+    applyInterfaceFont(*this, m_engine.font);
     // Hint texts break lines with CR LF.
     m_memo->setText(QString::fromStdString(m_engine.memoText)
                         .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_hint->setText(QString::fromStdString(m_engine.bthintCaption));
     m_close->setText(QString::fromStdString(m_engine.button2Caption));
+}
+
+void HintDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        syncFromModel();
+    QDialog::changeEvent(event);
 }
 
 QPoint hintWindowPosition(const QRect &main, const QSize &size, const QRect &screen)

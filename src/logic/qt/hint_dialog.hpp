@@ -29,6 +29,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    /// A language change re-reads the captions the language routine set.
+    void changeEvent(QEvent *event) override;
 
 private:
     Tfrmsolover &m_engine;
