@@ -57,6 +57,27 @@ int uniqueCode(UniqueResult result) noexcept
     return 1;
 }
 
+namespace {
+
+/// The count up to two: the fast search, or the band search where its budget runs out.
+Found countConflictFree(const Values &start)
+{
+    Found found;
+    if (countWithFastSearch(start, found))
+        return found;
+    return countWithBandSearch(start);
+}
+
+Values smallestSolution(const Values &start, const Values &known)
+{
+    Values smallest{};
+    if (smallestWithFastSearch(start, known, smallest))
+        return smallest;
+    return smallestWithBandSearch(start, known);
+}
+
+} // namespace
+
 SolveOutcome solvePuzzle(std::string_view puzzle)
 {
     const Values start = parseValues(puzzle);
@@ -68,12 +89,12 @@ SolveOutcome solvePuzzle(std::string_view puzzle)
             return {SolveResult::Solved, digitsOf(grid)};
         return {SolveResult::NoSolution, digitsOf(start)};
     }
-    const Found found = countWithBandSearch(start);
+    const Found found = countConflictFree(start);
     if (found.count == 0)
         return {SolveResult::NoSolution, digitsOf(start)};
     if (found.count == 1)
         return {SolveResult::Solved, digitsOf(found.first)};
-    return {SolveResult::Solved, digitsOf(smallestWithBandSearch(start, found.first))};
+    return {SolveResult::Solved, digitsOf(smallestSolution(start, found.first))};
 }
 
 UniqueOutcome countSolutions(std::string_view puzzle)
@@ -83,13 +104,15 @@ UniqueOutcome countSolutions(std::string_view puzzle)
         return {UniqueResult::BreaksRules, {}, {}};
     if (std::find(start.begin(), start.end(), 0) == start.end())
         return {UniqueResult::NoEmptyCell, {}, {}};
-    const Found found = countWithBandSearch(start);
+    const Found found = countConflictFree(start);
     if (found.count == 0)
         return {UniqueResult::NoSolution, {}, {}};
     if (found.count == 1)
         return {UniqueResult::Unique, digitsOf(found.first), {}};
-    const Values smallest = smallestWithBandSearch(start, found.first);
-    const Values &other = smallest == found.first ? found.second : found.first;
+    // The second solution reported is the one the band search meets besides the smallest.
+    const Values smallest = smallestSolution(start, found.first);
+    const Found pair = countWithBandSearch(start);
+    const Values &other = smallest == pair.first ? pair.second : pair.first;
     return {UniqueResult::Several, digitsOf(smallest), digitsOf(other)};
 }
 

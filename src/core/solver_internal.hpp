@@ -3,6 +3,7 @@
 // digit sets, the band bit layout with its tables, and the entry points through which
 // solver.cpp reaches each search.
 //
+//   solver_fast.cpp       the fast search: counts and the smallest solution
 //   solver_band.cpp       the band search with restarts (BandSearch): the pair of solutions
 //                         countSolutions reports for a puzzle with several
 //   solver_conflicts.cpp  the replay of the reference order on conflicting givens
@@ -217,6 +218,15 @@ constexpr int countBits(std::uint32_t bits)
 } // namespace band
 
 // --- entry points of the search files ---------------------------------------------------------
+
+/// Counts the solutions of conflict-free values up to `found.limit` with the fast search.
+/// False when its node budget ran out first; `found` then means nothing.
+bool countWithFastSearch(const Values &start, Found &found);
+
+/// The smallest solution of conflict-free values in row-major, digit-by-digit order, found by
+/// lowering `known`, one of their solutions, with the fast search. False when a node budget
+/// ran out first; `smallest` then means nothing.
+bool smallestWithFastSearch(const Values &start, const Values &known, Values &smallest);
 
 /// Counts the solutions of conflict-free values up to two with the band search.
 Found countWithBandSearch(const Values &start);
