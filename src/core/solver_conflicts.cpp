@@ -1,4 +1,22 @@
-// The reference order replayed on givens that conflict.
+// The reference order replayed on givens that conflict, within a bounded amount of work.
+//
+// Why a bound, and why this one. With two equal givens in a unit, the reference search still
+// looks for a grid whose filled-in values repeat nothing, but its hidden-single step no longer
+// only makes forced moves: in a unit with a duplicate it places a digit that has one possible
+// cell although the unit need not receive it, and that can ruin every filling of a branch.
+// A branch can then have fillings and still fail, so no test that looks only for fillings
+// cuts the replay short, and on some sparse grids (about one in a thousand random ones with a
+// repeated digit) the reference walks an astronomically large tree: with two rows holding a
+// duplicate each, every way of filling the three rows above them is tried before the
+// trap in the rows below shows. The replay below makes the reference's moves exactly and
+// drops only branches without any filling, and it counts its steps: each node of the replay
+// and each node of the searches for a filling is one step.
+//
+// The fallback: if the answer is not known after kWorkBudget steps, the answer is "no
+// solution" (code 1 with the starting values), the reference's answer on the great majority
+// of conflicting grids and its answer on every grid without a filling. The budget keeps the
+// slowest input to a few milliseconds; on random sparse conflicting grids the reference
+// itself needs more than that on a few in ten thousand (bench/solver_bench.cpp, conflicts).
 #include "core/solver_internal.hpp"
 
 #include <algorithm>
@@ -8,6 +26,11 @@
 namespace kestrel::solver_detail {
 
 namespace {
+
+/// Steps (replay nodes plus nodes of the searches for a filling) after which the replay gives
+/// up and the answer is "no solution". Part of the answer: changing it changes the answer on
+/// the rare grids that need more.
+constexpr int kWorkBudget = 1200;
 
 /// Search over a grid whose values may conflict: values, used digits per unit, undo trail.
 ///
@@ -22,6 +45,11 @@ namespace {
 class ConflictSearch
 {
 public:
+    /// Counts one step against the budget; false once it is spent.
+    bool takeStep() { return --m_workLeft >= 0; }
+    /// True when the budget ran out.
+    bool isOutOfWork() const { return m_workLeft < 0; }
+
     explicit ConflictSearch(const Values &start) : m_values(start)
     {
         std::array<int, kUnits> filled{};
@@ -52,7 +80,8 @@ public:
     DigitSet candidates(int cell) const
     {
         const auto &units = kTables.unitsOf[cell];
-        return ~(m_used[units[0]] | m_used[units[1]] | m_used[units[2]]);
+        return ~(m_used[units[0]] | m_used[units[1]] | m_used[units[2]] | m_omit[units[0]]
+                 | m_omit[units[1]] | m_omit[units[2]]);
     }
 
     /// The first empty cell in row-major order, or -1.
@@ -134,14 +163,15 @@ public:
                 if (empties == 0)
                     continue;
                 unitOptions[unit] = seen;
+                DigitSet needed = ~m_used[unit];
                 if (!m_tight[unit]) {
                     if (seen.count() < empties)
                         return false;
-                    continue;
+                    needed = m_must[unit] & ~m_used[unit];
                 }
-                if (seen != ~m_used[unit])
+                if ((needed & ~seen) != DigitSet())
                     return false;
-                DigitSet once = seen & ~twice;
+                DigitSet once = seen & ~twice & needed;
                 while (!once.isEmpty()) {
                     const int digit = once.takeLowest();
                     const int cell = onlyCellFor(unit, digit);
@@ -152,8 +182,15 @@ public:
                     progress = true;
                 }
             }
-            if (!progress)
-                return !m_hasConflict || (digitCountsFit(unitOptions) && digitsFit());
+            if (progress)
+                continue;
+            if (!m_hasConflict)
+                return true;
+            const Deduction counts = deduceFromDigitCounts(unitOptions);
+            if (counts == Deduction::DeadEnd)
+                return false;
+            if (counts == Deduction::Unchanged)
+                return digitsFit();
         }
     }
 
@@ -162,26 +199,54 @@ public:
     /// was.
     bool hasFilling()
     {
+        // The last filling found often fills the current state too (the reference's next
+        // node keeps its choices); checking it is far cheaper than a search.
+        if (m_hasWitness && isFilledBy(m_witness))
+            return true;
+        m_hasWitness = searchFilling();
+        return m_hasWitness;
+    }
+
+private:
+    /// True when `grid` agrees with every value of the state.
+    bool isFilledBy(const Values &grid) const
+    {
+        for (int k = 0; k < kCells; ++k)
+            if (m_values[k] != 0 && m_values[k] != grid[k])
+                return false;
+        return true;
+    }
+
+    /// hasFilling by search; a filling found is kept in m_witness.
+    bool searchFilling()
+    {
+        if (!takeStep())
+            return false;
         const int start = mark();
+        const std::array<DigitSet, kUnits> omit = m_omit, must = m_must;
         bool found = false;
         if (propagate()) {
             if (isFull()) {
                 found = true;
+                m_witness = m_values;
             } else {
                 const int cell = mostConstrainedCell();
                 DigitSet options = candidates(cell);
                 while (!options.isEmpty() && !found) {
                     const int before = mark();
                     place(cell, options.takeLowest());
-                    found = hasFilling();
+                    found = searchFilling();
                     undoTo(before);
                 }
             }
         }
         undoTo(start);
+        m_omit = omit;
+        m_must = must;
         return found;
     }
 
+public:
     /// The reference's singles pass (`SolveSudoku` without stopAtFirst), exactly: cells in
     /// row-major order, pass after pass until a pass places nothing; in each empty cell the
     /// single candidate, or else the lowest candidate that is possible in only one empty cell
@@ -231,30 +296,65 @@ public:
     }
 
 private:
-    /// With conflicting values the three kinds of unit must agree on how many more times each
-    /// digit is placed: a tight unit missing it takes it exactly once, a unit with a duplicate
-    /// at most once, and only where some empty cell can hold it; and the counts of the nine
-    /// digits must add up to the number of empty cells. (Without conflicts this always holds.)
-    bool digitCountsFit(const std::array<DigitSet, kUnits> &unitOptions) const
+    enum class Deduction { DeadEnd, Unchanged, Changed };
+
+    /// True when every filling puts one more copy of the digit into the unit.
+    bool takesDigit(int unit, int digit) const
     {
+        return (m_tight[unit] || m_must[unit].has(digit)) && !m_used[unit].has(digit);
+    }
+
+    /// With conflicting values the three kinds of unit must agree on how many more times each
+    /// digit is placed, since every new copy lies in one row, one column and one box: a tight
+    /// unit missing it takes it exactly once, a unit with a duplicate at most once and only
+    /// where some empty cell can hold it, and the counts of the nine digits add up to the
+    /// number of empty cells. Where the bounds meet, the units with a duplicate of one kind
+    /// must all omit the digit (m_omit) or all take it (m_must). (Without conflicts the
+    /// bounds always hold and say nothing new.)
+    Deduction deduceFromDigitCounts(const std::array<DigitSet, kUnits> &unitOptions)
+    {
+        std::array<std::array<int, 3>, 10> needed{}, optional{};
+        std::array<int, 10> low{}, high{};
         int least = 0, most = 0;
         for (int digit = 1; digit <= 9; ++digit) {
-            int low = 0, high = 9;
-            for (int first = 0; first < kUnits; first += 9) {
-                int needed = 0, optional = 0;
-                for (int unit = first; unit < first + 9; ++unit) {
-                    if (unitOptions[unit].has(digit))
-                        ++(m_tight[unit] ? needed : optional);
+            low[digit] = 0;
+            high[digit] = 9;
+            for (int kind = 0; kind < 3; ++kind) {
+                for (int unit = 9 * kind; unit < 9 * kind + 9; ++unit) {
+                    if (!unitOptions[unit].has(digit))
+                        continue;
+                    const bool takesIt = m_tight[unit] || m_must[unit].has(digit);
+                    ++(takesIt ? needed[digit][kind] : optional[digit][kind]);
                 }
-                low = std::max(low, needed);
-                high = std::min(high, needed + optional);
+                low[digit] = std::max(low[digit], needed[digit][kind]);
+                high[digit] = std::min(high[digit], needed[digit][kind] + optional[digit][kind]);
             }
-            if (low > high)
-                return false;
-            least += low;
-            most += high;
+            if (low[digit] > high[digit])
+                return Deduction::DeadEnd;
+            least += low[digit];
+            most += high[digit];
         }
-        return least <= m_emptyCount && m_emptyCount <= most;
+        if (least > m_emptyCount || m_emptyCount > most)
+            return Deduction::DeadEnd;
+        bool changed = false;
+        for (int digit = 1; digit <= 9; ++digit) {
+            // All digits at their upper (lower) bound is the only way to reach the count.
+            const int top = least == m_emptyCount ? low[digit] : high[digit];
+            const int bottom = most == m_emptyCount ? high[digit] : low[digit];
+            for (int kind = 0; kind < 3; ++kind) {
+                const bool omits = needed[digit][kind] == top;
+                const bool takes = needed[digit][kind] + optional[digit][kind] == bottom;
+                if (optional[digit][kind] == 0 || (!omits && !takes))
+                    continue;
+                for (int unit = 9 * kind; unit < 9 * kind + 9; ++unit) {
+                    if (m_tight[unit] || m_must[unit].has(digit) || !unitOptions[unit].has(digit))
+                        continue;
+                    (omits ? m_omit[unit] : m_must[unit]) |= DigitSet::of(digit);
+                    changed = true;
+                }
+            }
+        }
+        return changed ? Deduction::Changed : Deduction::Unchanged;
     }
 
     /// With conflicting values, true when every digit on its own has a place pattern: exactly
@@ -264,21 +364,23 @@ private:
     /// trying the unrelated cells.
     bool digitsFit() const
     {
-        for (int digit = 1; digit <= 9; ++digit) {
-            DigitPattern pattern;
-            for (int row = 0; row < 9; ++row) {
-                for (int col = 0; col < 9; ++col) {
-                    const int cell = row * 9 + col;
-                    if (m_values[cell] == 0 && candidates(cell).has(digit))
-                        pattern.colsOfRow[row] |= std::uint16_t(1u << col);
-                }
-                if (m_tight[row] && !m_used[row].has(digit))
-                    pattern.neededRows |= std::uint16_t(1u << row);
+        std::array<DigitPattern, 10> patterns{};
+        for (int cell = 0; cell < kCells; ++cell) {
+            if (m_values[cell] != 0)
+                continue;
+            for (DigitSet options = candidates(cell); !options.isEmpty();) {
+                const int digit = options.takeLowest();
+                patterns[digit].colsOfRow[cell / 9] |= std::uint16_t(1u << (cell % 9));
             }
+        }
+        for (int digit = 1; digit <= 9; ++digit) {
+            DigitPattern &pattern = patterns[digit];
             for (int i = 0; i < 9; ++i) {
-                if (m_tight[9 + i] && !m_used[9 + i].has(digit))
+                if (takesDigit(i, digit))
+                    pattern.neededRows |= std::uint16_t(1u << i);
+                if (takesDigit(9 + i, digit))
                     pattern.neededCols |= std::uint16_t(1u << i);
-                if (m_tight[18 + i] && !m_used[18 + i].has(digit))
+                if (takesDigit(18 + i, digit))
                     pattern.neededBoxes |= std::uint16_t(1u << i);
             }
             if (!pattern.fits(0, 0, 0))
@@ -308,7 +410,7 @@ private:
             int rowsLeft = 0;
             for (int r = row; r < 9; ++r)
                 rowsLeft += colsOfRow[r] != 0 ? 1 : 0;
-            if (std::popcount(std::uint16_t(neededCols & ~cols)) > rowsLeft)
+            if (DigitSet(std::uint16_t(neededCols & ~cols)).count() > rowsLeft)
                 return false;
             std::uint16_t open = colsOfRow[row] & ~cols;
             for (int stack = 0; stack < 3; ++stack)
@@ -358,6 +460,13 @@ private:
 
     Values m_values{};
     std::array<DigitSet, kUnits> m_used{};
+    /// Per unit with a duplicate: digits it cannot receive in any filling, and digits it must
+    /// receive (both found by deduceFromDigitCounts; empty outside hasFilling).
+    std::array<DigitSet, kUnits> m_omit{};
+    std::array<DigitSet, kUnits> m_must{};
+    int m_workLeft = kWorkBudget;
+    Values m_witness{}; ///< the last filling hasFilling found
+    bool m_hasWitness = false;
     std::array<bool, kUnits> m_tight{};
     bool m_hasConflict = false;
     std::array<std::uint8_t, kCells> m_empty{};
@@ -370,14 +479,14 @@ private:
 /// `SolveBruteForce` on the bit masks: same cell, same value order, same singles pass, so the
 /// same first success. A branch is dropped early only when no filling of it exists at all, in
 /// which case the reference, which only ever fills cells with candidates, fails it too. On
-/// failure the state is as before.
+/// failure, or once the work budget is spent, the state is as before.
 bool followReferenceOrder(ConflictSearch &state)
 {
     const int cell = state.firstEmpty();
-    if (cell < 0)
+    if (cell < 0 || !state.takeStep())
         return false;
     DigitSet options = state.candidates(cell);
-    while (!options.isEmpty()) {
+    while (!options.isEmpty() && !state.isOutOfWork()) {
         const int before = state.mark();
         state.place(cell, options.takeLowest());
         state.placeSinglesInReferenceOrder();
@@ -394,7 +503,18 @@ bool followReferenceOrder(ConflictSearch &state)
 
 bool hasConflict(const Values &values)
 {
-    return ConflictSearch(values).hasConflict();
+    std::array<std::uint16_t, kUnits> seen{};
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (values[cell] == 0)
+            continue;
+        const auto bit = std::uint16_t(1u << values[cell]);
+        for (const int unit : kTables.unitsOf[cell]) {
+            if (seen[unit] & bit)
+                return true;
+            seen[unit] |= bit;
+        }
+    }
+    return false;
 }
 
 bool solveConflictingLikeReference(const Values &start, Values &grid)
