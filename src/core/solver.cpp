@@ -9,7 +9,7 @@ namespace kestrel {
 using namespace solver_detail;
 
 // ============================================================================================
-// The program's solver.
+// The program's solver: which search answers what.
 //
 // Why it may search in another order than the reference and still return the same grid:
 //
@@ -19,22 +19,21 @@ using namespace solver_detail;
 // holds, so the grid stays free of conflicts. The reference branches on the first empty cell
 // in row-major order with ascending values, so the first solution it reaches is the smallest
 // solution in row-major, digit-by-digit order. Any sound search that finds that smallest
-// solution gives the same answer. `GridSearch` counts up to two solutions in whatever order is
-// quickest; only when there are two or more does `lowerToSmallestSolution` walk the cells in
-// row-major order asking, for each smaller digit, whether a solution exists with it.
+// solution gives the same answer. The fast search (solver_fast.cpp) counts up to two
+// solutions in whatever order is quickest; only when there are two or more does it walk the
+// cells in row-major order asking, for each smaller digit, whether a solution exists with it.
+//
+// The second solution countSolutions reports for a puzzle with several is not defined by any
+// rule but by the order of the band search (solver_band.cpp) that first answered the count,
+// so that search still finds the pair; it also takes over wherever the fast search's node
+// budget runs out (no puzzle of the benchmarks or tests gets there).
 //
 // When givens conflict the reference is no longer a clean rule: a unit holding a duplicate has
 // more missing digits than empty cells, yet its hidden-single step still places a digit that
 // is the only one of its kind, which can ruin a branch that had a completion. For such
-// puzzles `followReferenceOrder` replays the reference's nodes exactly (same cell, same value
-// order, the same singles pass in the same order) on `ConflictSearch`, and skips only branches
-// that provably cannot be completed at all, which cannot change which branch succeeds first.
-// WARNING: that replay keeps the reference's exponential worst case. Sparse grids with several
-// duplicates can take seconds; the program never gets there, since the uniqueness test
-// rejects conflicting givens before searching.
-//
-// Both searches undo through a trail of changes; nothing is copied or allocated while
-// searching.
+// puzzles solver_conflicts.cpp replays the reference's nodes exactly, within a bounded amount
+// of work, with an exactly defined answer when the bound is reached (see there). The
+// uniqueness test never gets there: it rejects conflicting givens before searching.
 // ============================================================================================
 
 int solveCode(SolveResult result) noexcept

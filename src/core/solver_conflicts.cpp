@@ -15,8 +15,13 @@
 // The fallback: if the answer is not known after kWorkBudget steps, the answer is "no
 // solution" (code 1 with the starting values), the reference's answer on the great majority
 // of conflicting grids and its answer on every grid without a filling. The budget keeps the
-// slowest input to a few milliseconds; on random sparse conflicting grids the reference
-// itself needs more than that on a few in ten thousand (bench/solver_bench.cpp, conflicts).
+// slowest input to a few milliseconds (bench/solver_bench.cpp, BM_SolveSparseConflicts). In a
+// mix of 100,000 puzzles with 35,504 conflicting grids (bench/puzzle_mix.cpp, seed 7), 3,283
+// of which the reference solves, it needed more than a few seconds on 15 and found a grid
+// after more than the budget on 11, in 0.02 to 5 s; those 11 now get the fallback. Tried and
+// rejected: a test for fillings that know the trap (whether a branch can still avoid the forced
+// placement is itself a search of the reference's order), and memos of failed states (the
+// replay never meets a state twice).
 #include "core/solver_internal.hpp"
 
 #include <algorithm>
@@ -30,7 +35,7 @@ namespace {
 /// Steps (replay nodes plus nodes of the searches for a filling) after which the replay gives
 /// up and the answer is "no solution". Part of the answer: changing it changes the answer on
 /// the rare grids that need more.
-constexpr int kWorkBudget = 1200;
+constexpr int kWorkBudget = 3000;
 
 /// Search over a grid whose values may conflict: values, used digits per unit, undo trail.
 ///
