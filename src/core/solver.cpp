@@ -59,11 +59,19 @@ int uniqueCode(UniqueResult result) noexcept
 namespace {
 
 /// The count up to two: the fast search, or the band search where its budget runs out.
-Found countConflictFree(const Values &start)
+/// `isBandPair` tells whether the two solutions of a count of two are the pair the band search
+/// finds.
+Found countConflictFree(const Values &start, bool *isBandPair = nullptr)
 {
     Found found;
-    if (countWithFastSearch(start, found))
+    const int nodes = countWithFastSearch(start, found);
+    if (nodes >= 0) {
+        if (isBandPair)
+            *isBandPair = nodes <= kBandFirstRunNodes;
         return found;
+    }
+    if (isBandPair)
+        *isBandPair = true;
     return countWithBandSearch(start);
 }
 
@@ -103,14 +111,15 @@ UniqueOutcome countSolutions(std::string_view puzzle)
         return {UniqueResult::BreaksRules, {}, {}};
     if (std::find(start.begin(), start.end(), 0) == start.end())
         return {UniqueResult::NoEmptyCell, {}, {}};
-    const Found found = countConflictFree(start);
+    bool isBandPair = false;
+    const Found found = countConflictFree(start, &isBandPair);
     if (found.count == 0)
         return {UniqueResult::NoSolution, {}, {}};
     if (found.count == 1)
         return {UniqueResult::Unique, digitsOf(found.first), {}};
     // The second solution reported is the one the band search meets besides the smallest.
     const Values smallest = smallestSolution(start, found.first);
-    const Found pair = countWithBandSearch(start);
+    const Found pair = isBandPair ? found : countWithBandSearch(start);
     const Values &other = smallest == pair.first ? pair.second : pair.first;
     return {UniqueResult::Several, digitsOf(smallest), digitsOf(other)};
 }

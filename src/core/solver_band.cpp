@@ -107,7 +107,7 @@ public:
     void count(Found &found)
     {
         for (m_run = 0;; ++m_run) {
-            m_budget = std::int64_t{256} << std::min(m_run, 40);
+            m_budget = std::int64_t{kBandFirstRunNodes} << std::min(m_run, 40);
             m_exhausted = false;
             countRun(found);
             if (!m_exhausted || found.count >= found.limit)

@@ -232,7 +232,10 @@ Values valuesOf(const FastState &s)
     return values;
 }
 
-/// The open cell to guess on: the first one with two digits, or else one with the fewest.
+/// The open cell to guess on, exactly as the band search's first run chooses it (see
+/// kBandFirstRunNodes): of the cells with two digits the one that sees the most others with two
+/// in its band, the first such in row-major order; without one, the first cell with the
+/// fewest digits.
 int branchCell(const FastState &s)
 {
     std::array<std::uint32_t, 3> pairs{}, triples{};
@@ -249,8 +252,7 @@ int branchCell(const FastState &s)
         pairs[b] = twice & ~thrice;
         triples[b] = thrice & ~more;
     }
-    // Of the cells with two digits, the one that sees the most others in its band: its choice
-    // settles the most.
+    // A two-digit cell that sees many others settles the most.
     int best = -1, bestSeen = -1;
     for (int b = 0; b < 3; ++b) {
         for (std::uint32_t left = pairs[b]; left != 0; left &= left - 1) {
@@ -287,12 +289,12 @@ class FastCounter
 public:
     explicit FastCounter(Found &found) : m_found(found) { }
 
-    /// Counts the completions of `s` (propagated, no dead end). False when the budget ran out
-    /// first.
-    bool count(FastState &s)
+    /// Counts the completions of `s` (propagated, no dead end). Returns the nodes visited, or
+    /// -1 when the budget ran out first.
+    int count(FastState &s)
     {
         search(s);
-        return m_budget >= 0;
+        return m_budget >= 0 ? kNodeBudget - m_budget : -1;
     }
 
 private:
@@ -347,11 +349,11 @@ bool startState(const Values &start, FastState &s)
 
 } // namespace
 
-bool countWithFastSearch(const Values &start, Found &found)
+int countWithFastSearch(const Values &start, Found &found)
 {
     FastState s;
     if (!startState(start, s))
-        return true;
+        return 0;
     return FastCounter(found).count(s);
 }
 
@@ -371,7 +373,7 @@ bool smallestWithFastSearch(const Values &start, const Values &known, Values &sm
                 continue;
             Found found;
             found.limit = 1;
-            if (!FastCounter(found).count(trial))
+            if (FastCounter(found).count(trial) < 0)
                 return false;
             if (found.count > 0) {
                 smallest = found.first;
