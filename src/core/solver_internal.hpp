@@ -153,6 +153,8 @@ struct Tables
 {
     /// For a row's 9 bits: the boxes (3 bits) in which the row has any.
     std::array<std::uint8_t, 512> boxesOfRow{};
+    /// For a row's 9 bits: the bits when there is exactly one, else 0.
+    std::array<std::uint16_t, 512> loneOfRow{};
     /// For a presence matrix: the entries that lie on a pattern taking one entry from each
     /// row and each column of the matrix. A digit goes into a band once per row and once per
     /// box, and into a stack once per column and once per box, so its places always form
@@ -169,6 +171,8 @@ struct Tables
 
     constexpr Tables()
     {
+        for (unsigned bits = 1; bits < 512; bits <<= 1)
+            loneOfRow[bits] = std::uint16_t(bits);
         for (unsigned bits = 0; bits < 512; ++bits)
             boxesOfRow[bits] = std::uint8_t(((bits & 7u) ? 1u : 0u) | ((bits & 070u) ? 2u : 0u)
                                             | ((bits & 0700u) ? 4u : 0u));
