@@ -13,9 +13,10 @@ namespace kestrel::solver_detail {
 
 namespace {
 
-/// Nodes one call of the fast search may visit before it gives up. Puzzles of every kind
-/// the program meets need a few hundred at most; the band search, with its restarts, takes
-/// over the rare puzzle that needs more.
+/// Nodes a count, or all the counts of one smallest-solution search together, may visit
+/// before the fast search gives up (a few milliseconds). Puzzles of every kind the program
+/// meets need a few hundred at most; the band search, with its restarts, takes over the rare
+/// puzzle that needs more.
 constexpr int kNodeBudget = 1 << 13;
 
 /// The whole state of a search node, copied for each guess (136 bytes) instead of trailed.
@@ -307,18 +308,19 @@ int branchCell(const FastState &s)
 }
 
 /// A depth-first count of the completions of propagated states, up to `found.limit`, within a
-/// node budget.
+/// node budget that several counts may share.
 class FastCounter
 {
 public:
-    explicit FastCounter(Found &found) : m_found(found) { }
+    FastCounter(Found &found, int &budget) : m_found(found), m_budget(budget) { }
 
     /// Counts the completions of `s` (propagated, no dead end). Returns the nodes visited, or
     /// -1 when the budget ran out first.
     int count(FastState &s)
     {
+        const int before = m_budget;
         search(s);
-        return m_budget >= 0 ? kNodeBudget - m_budget : -1;
+        return m_budget >= 0 ? before - m_budget : -1;
     }
 
 private:
@@ -345,7 +347,7 @@ private:
     }
 
     Found &m_found;
-    int m_budget = kNodeBudget;
+    int &m_budget;
 };
 
 /// The state of conflict-free values after the singles they force; false on a dead end.
@@ -389,7 +391,8 @@ int countWithFastSearch(const Values &start, Found &found)
     FastState s;
     if (!startState(start, s))
         return 0;
-    return FastCounter(found).count(s);
+    int budget = kNodeBudget;
+    return FastCounter(found, budget).count(s);
 }
 
 bool smallestWithFastSearch(const Values &start, const Values &known, Values &smallest)
@@ -398,6 +401,7 @@ bool smallestWithFastSearch(const Values &start, const Values &known, Values &sm
     [[maybe_unused]] const bool consistent = startState(start, s);
     assert(consistent);
     smallest = known;
+    int budget = kNodeBudget; // for all the completion counts together
     for (int cell = 0; cell < kCells; ++cell) {
         if (!(s.open[cell / 27] >> (cell % 27) & 1u))
             continue;
@@ -408,7 +412,7 @@ bool smallestWithFastSearch(const Values &start, const Values &known, Values &sm
                 continue;
             Found found;
             found.limit = 1;
-            if (FastCounter(found).count(trial) < 0)
+            if (FastCounter(found, budget).count(trial) < 0)
                 return false;
             if (found.count > 0) {
                 smallest = found.first;
