@@ -58,29 +58,33 @@ int uniqueCode(UniqueResult result) noexcept
 
 namespace {
 
-/// The count up to two: the fast search, or the band search where its budget runs out.
-/// `isBandPair` tells whether the two solutions of a count of two are the pair the band search
-/// finds.
-Found countConflictFree(const Values &start, bool *isBandPair = nullptr)
+/// A count up to two and which search answered it.
+struct ConflictFreeCount
 {
     Found found;
-    const int nodes = countWithFastSearch(start, found);
-    if (nodes >= 0) {
-        if (isBandPair)
-            *isBandPair = nodes <= kBandFirstRunNodes;
-        return found;
+    bool isFast = true; ///< false: the fast search ran out of nodes and the band search counted
+};
+
+/// The count up to two: the fast search, or the band search where it runs out of nodes. Either
+/// way the two solutions of a count of two are the pair the band search finds.
+ConflictFreeCount countConflictFree(const Values &start)
+{
+    ConflictFreeCount count;
+    if (!countWithFastSearch(start, count.found)) {
+        count.found = countWithBandSearch(start);
+        count.isFast = false;
     }
-    if (isBandPair)
-        *isBandPair = true;
-    return countWithBandSearch(start);
+    return count;
 }
 
-Values smallestSolution(const Values &start, const Values &known)
+/// The smallest solution, given one. A puzzle too large for a fast count hides its solutions
+/// from the fast search's order, so it goes straight to the band search and its restarts.
+Values smallestSolution(const Values &start, const ConflictFreeCount &count)
 {
     Values smallest{};
-    if (smallestWithFastSearch(start, known, smallest))
+    if (count.isFast && smallestWithFastSearch(start, count.found.first, smallest))
         return smallest;
-    return smallestWithBandSearch(start, known);
+    return smallestWithBandSearch(start, count.found.first);
 }
 
 } // namespace
@@ -96,12 +100,13 @@ SolveOutcome solvePuzzle(std::string_view puzzle)
             return {SolveResult::Solved, digitsOf(grid)};
         return {SolveResult::NoSolution, digitsOf(start)};
     }
-    const Found found = countConflictFree(start);
+    const ConflictFreeCount count = countConflictFree(start);
+    const Found &found = count.found;
     if (found.count == 0)
         return {SolveResult::NoSolution, digitsOf(start)};
     if (found.count == 1)
         return {SolveResult::Solved, digitsOf(found.first)};
-    return {SolveResult::Solved, digitsOf(smallestSolution(start, found.first))};
+    return {SolveResult::Solved, digitsOf(smallestSolution(start, count))};
 }
 
 UniqueOutcome countSolutions(std::string_view puzzle)
@@ -111,16 +116,15 @@ UniqueOutcome countSolutions(std::string_view puzzle)
         return {UniqueResult::BreaksRules, {}, {}};
     if (std::find(start.begin(), start.end(), 0) == start.end())
         return {UniqueResult::NoEmptyCell, {}, {}};
-    bool isBandPair = false;
-    const Found found = countConflictFree(start, &isBandPair);
+    const ConflictFreeCount count = countConflictFree(start);
+    const Found &found = count.found;
     if (found.count == 0)
         return {UniqueResult::NoSolution, {}, {}};
     if (found.count == 1)
         return {UniqueResult::Unique, digitsOf(found.first), {}};
     // The second solution reported is the one the band search meets besides the smallest.
-    const Values smallest = smallestSolution(start, found.first);
-    const Found pair = isBandPair ? found : countWithBandSearch(start);
-    const Values &other = smallest == pair.first ? pair.second : pair.first;
+    const Values smallest = smallestSolution(start, count);
+    const Values &other = smallest == found.first ? found.second : found.first;
     return {UniqueResult::Several, digitsOf(smallest), digitsOf(other)};
 }
 

@@ -223,15 +223,14 @@ constexpr int countBits(std::uint32_t bits)
 
 // --- entry points of the search files ---------------------------------------------------------
 
-/// Nodes the band search's first run may visit before it restarts in another order. The fast
-/// search applies the same rules and branches as that first run does (same cell, digits from
-/// low to high), so a fast count that visits no more nodes meets the same two solutions.
+/// Nodes the band search's first run may visit before it restarts in another order.
 inline constexpr int kBandFirstRunNodes = 256;
 
-/// Counts the solutions of conflict-free values up to `found.limit` with the fast search.
-/// Returns the nodes it visited, or -1 when its node budget ran out first (`found` then means
-/// nothing).
-int countWithFastSearch(const Values &start, Found &found);
+/// Counts the solutions of conflict-free values up to `found.limit` with the fast search, which
+/// applies the band search's rules and branches as its first run does (same cell, digits from
+/// low to high), within that run's nodes: so when it finishes it has met the same solutions as
+/// the band search. False when it ran out of nodes (`found` then means nothing).
+bool countWithFastSearch(const Values &start, Found &found);
 
 /// The smallest solution of conflict-free values in row-major, digit-by-digit order, found by
 /// lowering `known`, one of their solutions, with the fast search. False when a node budget
