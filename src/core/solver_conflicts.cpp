@@ -18,7 +18,7 @@
 // slowest input to a few milliseconds (bench/solver_bench.cpp, BM_SolveSparseConflicts). In a
 // mix of 100,000 puzzles with 35,504 conflicting grids (bench/puzzle_mix.cpp, seed 7), 3,283
 // of which the reference solves, it needed more than a few seconds on 15 and found a grid
-// after more than the budget on 11, in 0.02 to 5 s; those 11 now get the fallback. Tried and
+// after more than the budget on 10, in 0.02 to 5 s; those 10 now get the fallback. Tried and
 // rejected: a test for fillings that know the trap (whether a branch can still avoid the forced
 // placement is itself a search of the reference's order), and memos of failed states (the
 // replay never meets a state twice).
@@ -201,16 +201,19 @@ public:
 
     /// True when the empty cells can be filled so that no filled-in value repeats a digit of
     /// its row, column or box (the duplicates among the givens stay). Leaves the state as it
-    /// was.
+    /// was; smallestFilling() is then the smallest filling in row-major, digit-by-digit order.
     bool hasFilling()
     {
-        // The last filling found often fills the current state too (the reference's next
-        // node keeps its choices); checking it is far cheaper than a search.
+        // The replay only meets a state that the last smallest filling fills below the state
+        // where it was found, so it is still the smallest there: no search needed.
         if (m_hasWitness && isFilledBy(m_witness))
             return true;
         m_hasWitness = searchFilling();
         return m_hasWitness;
     }
+
+    /// The filling the last hasFilling() that returned true stands for.
+    const Values &smallestFilling() const { return m_witness; }
 
 private:
     /// True when `grid` agrees with every value of the state.
@@ -222,7 +225,8 @@ private:
         return true;
     }
 
-    /// hasFilling by search; a filling found is kept in m_witness.
+    /// hasFilling by search in row-major order with ascending digits, so that the first
+    /// filling found, kept in m_witness, is the smallest.
     bool searchFilling()
     {
         if (!takeStep())
@@ -235,7 +239,7 @@ private:
                 found = true;
                 m_witness = m_values;
             } else {
-                const int cell = mostConstrainedCell();
+                const int cell = firstEmpty();
                 DigitSet options = candidates(cell);
                 while (!options.isEmpty() && !found) {
                     const int before = mark();
@@ -446,23 +450,6 @@ private:
         return only;
     }
 
-    int mostConstrainedCell() const
-    {
-        int best = -1;
-        int bestCount = 10;
-        for (int i = 0; i < m_emptyCount; ++i) {
-            const int cell = m_empty[i];
-            const int n = candidates(cell).count();
-            if (n < bestCount) {
-                best = cell;
-                bestCount = n;
-                if (n <= 2)
-                    break;
-            }
-        }
-        return best;
-    }
-
     Values m_values{};
     std::array<DigitSet, kUnits> m_used{};
     /// Per unit with a duplicate: digits it cannot receive in any filling, and digits it must
@@ -470,7 +457,7 @@ private:
     std::array<DigitSet, kUnits> m_omit{};
     std::array<DigitSet, kUnits> m_must{};
     int m_workLeft = kWorkBudget;
-    Values m_witness{}; ///< the last filling hasFilling found
+    Values m_witness{}; ///< the smallest filling the last successful search found
     bool m_hasWitness = false;
     std::array<bool, kUnits> m_tight{};
     bool m_hasConflict = false;
@@ -484,13 +471,15 @@ private:
 /// `SolveBruteForce` on the bit masks: same cell, same value order, same singles pass, so the
 /// same first success. A branch is dropped early only when no filling of it exists at all, in
 /// which case the reference, which only ever fills cells with candidates, fails it too. On
-/// failure, or once the work budget is spent, the state is as before.
+/// failure, or once the work budget is spent, the state is as before. Call it right after
+/// hasFilling() returned true: every cell before the first empty one is filled, so a value
+/// below the smallest filling's there leaves no filling at all.
 bool followReferenceOrder(ConflictSearch &state)
 {
     const int cell = state.firstEmpty();
     if (cell < 0 || !state.takeStep())
         return false;
-    DigitSet options = state.candidates(cell);
+    DigitSet options = state.candidates(cell) & ~DigitSet::below(state.smallestFilling()[cell]);
     while (!options.isEmpty() && !state.isOutOfWork()) {
         const int before = state.mark();
         state.place(cell, options.takeLowest());
