@@ -15,13 +15,14 @@
 // The fallback: if the answer is not known after kWorkBudget steps, the answer is "no
 // solution" (code 1 with the starting values), the reference's answer on the great majority
 // of conflicting grids and its answer on every grid without a filling. The budget keeps the
-// slowest input to a few milliseconds (bench/solver_bench.cpp, BM_SolveSparseConflicts). In a
-// mix of 100,000 puzzles with 35,504 conflicting grids (bench/puzzle_mix.cpp, seed 7), 3,283
-// of which the reference solves, it needed more than a few seconds on 15 and found a grid
-// after more than the budget on 10, in 0.02 to 5 s; those 10 now get the fallback. Tried and
-// rejected: a test for fillings that know the trap (whether a branch can still avoid the forced
-// placement is itself a search of the reference's order), and memos of failed states (the
-// replay never meets a state twice).
+// slowest input to a few milliseconds (bench/solver_bench.cpp, BM_SolveSparseConflicts). On
+// that benchmark's 100,000 random sparse conflicting grids the full replay needs more than a
+// million steps (seconds to hours) on 77; on 64 more it finds a grid, after 15 ms to 50 s,
+// and those 64 now get the fallback; every grid it answers sooner gets its answer. In the
+// 100,000 puzzles of bench/puzzle_mix (seed 7, 35,504 of them conflicting) the counts are 15
+// and 10. Tried and rejected: a test for fillings that knows the trap (whether a branch can
+// still avoid the forced placement is itself a search of the reference's order), and memos of
+// failed states (the replay never meets a state twice).
 #include "core/solver_internal.hpp"
 
 #include <algorithm>
@@ -201,21 +202,34 @@ public:
 
     /// True when the empty cells can be filled so that no filled-in value repeats a digit of
     /// its row, column or box (the duplicates among the givens stay). Leaves the state as it
-    /// was; smallestFilling() is then the smallest filling in row-major, digit-by-digit order.
+    /// was. See lowestUsefulValue() for what the filling it found tells.
     bool hasFilling()
     {
-        // The replay only meets a state that the last smallest filling fills below the state
-        // where it was found, so it is still the smallest there: no search needed.
+        // The replay only meets a state that the last filling fills below the state where it
+        // was found, so a smallest filling is still the smallest there: no search needed.
         if (m_hasWitness && isFilledBy(m_witness))
             return true;
-        m_hasWitness = searchFilling();
+        // The smallest filling first, in row-major order: it lets the replay skip values. That
+        // order now and then wanders; past kInOrderSteps the most constrained cell leads.
+        m_inOrderStepsLeft = kInOrderSteps;
+        m_hasWitness = searchFilling(Order::RowMajor);
+        m_isSmallest = m_hasWitness;
+        if (m_inOrderStepsLeft < 0)
+            m_hasWitness = searchFilling(Order::MostConstrained);
         return m_hasWitness;
     }
 
-    /// The filling the last hasFilling() that returned true stands for.
-    const Values &smallestFilling() const { return m_witness; }
+    /// Right after hasFilling() returned true: the lowest value of `cell`, the first empty
+    /// one, with which a filling can exist. With the smallest filling known, every value below
+    /// its value there leaves no filling at all, since all cells before `cell` are filled.
+    int lowestUsefulValue(int cell) const { return m_isSmallest ? m_witness[cell] : 1; }
 
 private:
+    enum class Order { RowMajor, MostConstrained };
+
+    /// Steps a search in row-major order may take before the other order takes over.
+    static constexpr int kInOrderSteps = 64;
+
     /// True when `grid` agrees with every value of the state.
     bool isFilledBy(const Values &grid) const
     {
@@ -225,11 +239,13 @@ private:
         return true;
     }
 
-    /// hasFilling by search in row-major order with ascending digits, so that the first
-    /// filling found, kept in m_witness, is the smallest.
-    bool searchFilling()
+    /// hasFilling by search, kept in m_witness. In row-major order with ascending digits the
+    /// first filling found is the smallest; that search gives up (false, m_inOrderStepsLeft
+    /// below 0) after kInOrderSteps.
+    bool searchFilling(Order order)
     {
-        if (!takeStep())
+        const bool inOrder = order == Order::RowMajor;
+        if ((inOrder && --m_inOrderStepsLeft < 0) || !takeStep())
             return false;
         const int start = mark();
         const std::array<DigitSet, kUnits> omit = m_omit, must = m_must;
@@ -239,12 +255,12 @@ private:
                 found = true;
                 m_witness = m_values;
             } else {
-                const int cell = firstEmpty();
+                const int cell = inOrder ? firstEmpty() : mostConstrainedCell();
                 DigitSet options = candidates(cell);
-                while (!options.isEmpty() && !found) {
+                while (!options.isEmpty() && !found && !(inOrder && m_inOrderStepsLeft < 0)) {
                     const int before = mark();
                     place(cell, options.takeLowest());
-                    found = searchFilling();
+                    found = searchFilling(order);
                     undoTo(before);
                 }
             }
@@ -450,6 +466,23 @@ private:
         return only;
     }
 
+    int mostConstrainedCell() const
+    {
+        int best = -1;
+        int bestCount = 10;
+        for (int i = 0; i < m_emptyCount; ++i) {
+            const int cell = m_empty[i];
+            const int n = candidates(cell).count();
+            if (n < bestCount) {
+                best = cell;
+                bestCount = n;
+                if (n <= 2)
+                    break;
+            }
+        }
+        return best;
+    }
+
     Values m_values{};
     std::array<DigitSet, kUnits> m_used{};
     /// Per unit with a duplicate: digits it cannot receive in any filling, and digits it must
@@ -457,8 +490,10 @@ private:
     std::array<DigitSet, kUnits> m_omit{};
     std::array<DigitSet, kUnits> m_must{};
     int m_workLeft = kWorkBudget;
-    Values m_witness{}; ///< the smallest filling the last successful search found
+    Values m_witness{}; ///< the filling the last successful search found
     bool m_hasWitness = false;
+    bool m_isSmallest = false; ///< m_witness is the smallest filling where it was found
+    int m_inOrderStepsLeft = 0;
     std::array<bool, kUnits> m_tight{};
     bool m_hasConflict = false;
     std::array<std::uint8_t, kCells> m_empty{};
@@ -472,14 +507,13 @@ private:
 /// same first success. A branch is dropped early only when no filling of it exists at all, in
 /// which case the reference, which only ever fills cells with candidates, fails it too. On
 /// failure, or once the work budget is spent, the state is as before. Call it right after
-/// hasFilling() returned true: every cell before the first empty one is filled, so a value
-/// below the smallest filling's there leaves no filling at all.
+/// hasFilling() returned true.
 bool followReferenceOrder(ConflictSearch &state)
 {
     const int cell = state.firstEmpty();
     if (cell < 0 || !state.takeStep())
         return false;
-    DigitSet options = state.candidates(cell) & ~DigitSet::below(state.smallestFilling()[cell]);
+    DigitSet options = state.candidates(cell) & ~DigitSet::below(state.lowestUsefulValue(cell));
     while (!options.isEmpty() && !state.isOutOfWork()) {
         const int before = state.mark();
         state.place(cell, options.takeLowest());
