@@ -42,9 +42,9 @@ answer() {
     while [[ $start -le $count ]]; do
         sed -n "${start},$((start + 999))p" "$work/puzzles.txt" > "$work/chunk.txt"
         size=$(wc -l < "$work/chunk.txt")
-        timeout "$chunk_seconds" "$tool" "$command" "$work/chunk.txt" > "$work/part.txt" || true
-        got=$(wc -l < "$work/part.txt")
-        cat "$work/part.txt" >> "$out"
+        timeout "$chunk_seconds" "$tool" "$command" "$work/chunk.txt" > "$work/answers.txt" || true
+        got=$(wc -l < "$work/answers.txt")
+        cat "$work/answers.txt" >> "$out"
         if [[ $got -lt $size ]]; then
             echo unfinished >> "$out"
             start=$((start + got + 1))

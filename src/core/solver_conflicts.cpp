@@ -34,7 +34,7 @@ namespace kestrel::solver_detail {
 namespace {
 
 /// Steps (replay nodes plus nodes of the searches for a filling) after which the replay gives
-/// up and the answer is "no solution". Part of the answer: changing it changes the answer on
+/// up and the answer is "no solution". It shapes the answer: changing it changes the answer on
 /// the rare grids that need more.
 constexpr int kWorkBudget = 3000;
 

@@ -1,5 +1,5 @@
 #pragma once
-// Shared by the solver files, not part of the model's interface: the cell and unit numbering,
+// Shared by the solver files, outside the model's interface: the cell and unit numbering,
 // digit sets, the band bit layout with its tables, and the entry points through which
 // solver.cpp reaches each search.
 //
