@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -135,13 +134,10 @@ bool isContinuationByte(char c)
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-/// Answers every puzzle line of `in` on `out`, one line each, flushed at once. Returns the
-/// exit status: 0, or 1 when some line did not hold 81 cells.
+/// Answers every puzzle line of `in` on `out`, one line each, flushed before reading blocks.
+/// Returns the exit status: 0, or 1 when some line did not hold 81 cells.
 int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
 {
-    // The solver window's logic is large (its search table and edit board); keep it off the
-    // stack.
-    const auto solver = std::make_unique<kestrel::Tfrm_sol>();
     int status = 0;
     long lineNumber = 0;
     std::string line;
@@ -168,7 +164,11 @@ int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
             const kestrel::SolveOutcome outcome = kestrel::solvePuzzle(puzzle);
             out << kestrel::solveCode(outcome.result) << ' ' << outcome.values << '\n';
         } else {
-            const kestrel::UniqueOutcome outcome = solver->solveUnique(puzzle);
+            // The solver window's solveUnique runs its edit-board check first, which on a line
+            // of '1'-'9' and '*' objects exactly to equal digits that see each other, the
+            // check countSolutions makes itself (BreaksRules); so the answer is the same
+            // without building the window's board and table for every run.
+            const kestrel::UniqueOutcome outcome = kestrel::countSolutions(puzzle);
             out << kestrel::uniqueCode(outcome.result);
             if (outcome.result == kestrel::UniqueResult::Unique)
                 out << ' ' << outcome.first;
@@ -176,7 +176,13 @@ int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
                 out << ' ' << outcome.first << ' ' << outcome.second;
             out << '\n';
         }
-        out.flush();
+        // Each answer is out before the tool waits for more input, so a program talking to it
+        // through a pipe gets every line at once. solve and unique take about a microsecond
+        // per puzzle, where a write per line would be a tenth of the run on a large file:
+        // they flush only when the input has nothing more buffered.
+        const bool isQuick = command == PuzzleCommand::Solve || command == PuzzleCommand::Unique;
+        if (!isQuick || in.rdbuf()->in_avail() <= 0)
+            out.flush();
     }
     return status;
 }
