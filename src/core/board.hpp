@@ -13,6 +13,7 @@
 
 #include "core/board_cursor.hpp"
 #include "core/cell_state.hpp"
+#include "core/digit_set.hpp"
 #include "core/grid.hpp"
 
 #include <array>
@@ -127,6 +128,9 @@ public:
     /// Cells whose digit differs from the solution, drawn in the mistake colour while the
     /// player has asked to see mistakes as they play (index cellIndex(row, col)).
     std::array<bool, kCellSlots> mistakes{};
+    /// The candidates the hint on show removes, drawn in a colour of their own while the hint
+    /// window is open (index cellIndex(row, col)); empty otherwise.
+    std::array<DigitSet, kCellSlots> hintRemovals{};
 
     TPicNode &cell(int row, int col) { return m_cells[cellIndex(row, col)]; }
     const TPicNode &cell(int row, int col) const { return m_cells[cellIndex(row, col)]; }

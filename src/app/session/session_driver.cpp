@@ -296,6 +296,17 @@ void SessionDriver::writeShow()
                 mistakes += (mistakes.empty() ? "" : ",") + std::to_string(r) + std::to_string(c);
     if (!mistakes.empty())
         m_out << " mistakes=" << mistakes;
+    std::string removals;
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            const DigitSet removed = board.hintRemovals[static_cast<std::size_t>(cellIndex(r, c))];
+            if (!removed.isEmpty())
+                removals += (removals.empty() ? "" : ",") + std::to_string(r) + std::to_string(c)
+                    + "-" + removed.toText();
+        }
+    }
+    if (!removals.empty())
+        m_out << " removals=" << removals;
     m_out << '\n';
     m_out.flush();
 }

@@ -19,6 +19,7 @@ namespace {
 constexpr Colour kFrameColour = 0x000000FF; // hover frame: red
 constexpr Colour kCursorColour = 0x0000A5FF; // keyboard cursor frame: orange
 constexpr Colour kMistakeColour = 0x000000FE; // a mistake, as Check Error paints it
+constexpr Colour kRemovalColour = 0x00C8AAFF; // a candidate the hint on show removes: pink
 const QColor kCursorTint(255, 165, 0, 34); // the cursor's row, column and box
 const QColor kCoverColour(96, 104, 120);
 constexpr Colour kBevelLight = 0x00FFFFFF; // raised bevel, top and left
@@ -194,6 +195,8 @@ void BoardWidget::paintEvent(QPaintEvent *)
             const bool mistake = m_board->mistakes[static_cast<std::size_t>(cellIndex(r, c))];
             paintPanel(painter, cellRect, node, fontFor(bigFamily, node.fontSize), Bevel::Raised,
                        mistake ? kMistakeColour : node.color);
+            const DigitSet removals
+                = m_board->hintRemovals[static_cast<std::size_t>(cellIndex(r, c))];
             for (int d = 1; d <= 9; ++d) {
                 const Tmousepanel &sub = node.hxsPanels[d];
                 if (!sub.visible)
@@ -202,7 +205,8 @@ void BoardWidget::paintEvent(QPaintEvent *)
                 paintPanel(painter,
                            QRect(origin.x + offset.x, origin.y + offset.y, TPicNode::kSubSize,
                                  TPicNode::kSubSize),
-                           sub, fontFor(candidateFamily, sub.fontSize), Bevel::None, sub.color);
+                           sub, fontFor(candidateFamily, sub.fontSize), Bevel::None,
+                           removals.has(d) ? kRemovalColour : sub.color);
             }
             if (cursor.visible && cursor.seesCell(r, c))
                 painter.fillRect(cellRect, kCursorTint);

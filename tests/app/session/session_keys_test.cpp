@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace kestrel {
 
@@ -206,6 +207,55 @@ TEST(SessionAbandon, LeavingAGameWithMovesAsksFirst)
     // Without a move nothing is asked (an unanswered question would stop the session).
     EXPECT_EQ(runScript(std::string(kPuzzle) + "show\n").status, SessionDriver::kCompleted);
     EXPECT_EQ(runScript("key 4\nclick 1 3\nnew 1\n").status, SessionDriver::kUnanswered);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The candidates a hint removes
+
+/// The candidates cell `rc` ("13") shows in a `shown=` list of a show line.
+std::string shownCandidates(const std::string &line, int row, int col)
+{
+    std::istringstream cells(lastField(line, "shown"));
+    std::string cell;
+    for (int i = 0; i < (row - 1) * 9 + col; ++i)
+        std::getline(cells, cell, ',');
+    return cell.substr(cell.find('/') + 1);
+}
+
+TEST(SessionHint, TheCandidatesAHintRemovesAreMarkedUntilItIsCarriedOut)
+{
+    // A Tough game whose hints soon remove candidates (intersections, pairs).
+    std::string script = "seed 3\nnew 3\nmode all\nhint\n";
+    for (int i = 0; i < 16; ++i)
+        script += "hint press\nshow\n";
+    script += "hint close\nshow\n";
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    SessionDriver driver(out, err);
+    ASSERT_EQ(driver.run(in), SessionDriver::kCompleted) << err.str();
+    std::vector<std::string> shows;
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with("steps="))
+            shows.push_back(line);
+    // Each show in the window but the last is followed by the press that carries its hint out;
+    // the last show is of the closed window, which carries nothing out.
+    int marked = 0;
+    for (std::size_t i = 0; i + 2 < shows.size(); ++i) {
+        std::istringstream removals(lastField(shows[i], "removals"));
+        for (std::string cell; std::getline(removals, cell, ',');) {
+            // "13-2": cell A3 loses candidate 2 when the hint is carried out.
+            const int row = cell[0] - '0', col = cell[1] - '0';
+            for (const char digit : cell.substr(3)) {
+                SCOPED_TRACE(shows[i].substr(0, 20) + " " + cell);
+                EXPECT_NE(shownCandidates(shows[i], row, col).find(digit), std::string::npos);
+                EXPECT_EQ(shownCandidates(shows[i + 1], row, col).find(digit), std::string::npos);
+                ++marked;
+            }
+        }
+    }
+    EXPECT_GT(marked, 3) << "the game's hints removed candidates";
+    EXPECT_EQ(lastField(shows.back(), "removals"), "") << "nothing marked once the window closed";
 }
 
 } // namespace
