@@ -583,7 +583,15 @@ void MainWindow::syncCandidatePad()
     const bool shouldShow = m_form.frmtile().visible;
     if (shouldShow && !m_padDialog->isVisible()) {
         const PixelPos offset = m_form.padOffset();
-        m_padDialog->move(frameGeometry().topLeft() + QPoint(offset.x, offset.y));
+        // The offset is for the designed board; on a grown board the pad keeps its place below
+        // and right of its cell: the board's corner in the client area (26, 21 inside the
+        // frame at (6, 31)) and the cell's far corner move out with the scale.
+        const double grown = m_board->paintScale() - 1.0;
+        const CellPos target = m_form.padTarget();
+        const PixelPos cell = TPICSD33::cellOrigin(target.row, target.col);
+        const QPoint shift(static_cast<int>(grown * (26 + cell.x + TPicNode::kSize)),
+                           static_cast<int>(grown * (21 + cell.y + TPicNode::kSize)));
+        m_padDialog->move(frameGeometry().topLeft() + QPoint(offset.x, offset.y) + shift);
     }
     if (shouldShow != m_padDialog->isVisible())
         m_padDialog->syncFromModel();
