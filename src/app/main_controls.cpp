@@ -43,6 +43,8 @@ constexpr std::array<ControlRow, kControlCount> kRows = {{
     {ControlId::mnLoadReplay, "mnLoadReplay", ControlKind::MenuItem, ControlId::mnTools, "Load Replay", "", "", {}, [](TForm1 &f) { f.mnLoadReplayClick(); }, false, true, true, false},
     {ControlId::N5, "N5", ControlKind::MenuItem, ControlId::mnTools, "-", "", "", {}, nullptr, true, true, true, false},
     {ControlId::mnCopyPuzzleToClipboard, "mnCopyPuzzleToClipboard", ControlKind::MenuItem, ControlId::mnTools, "Copy Puzzle To Clipboard", "", "", {}, [](TForm1 &f) { f.btcopyClick(); }, false, true, true, false},
+    {ControlId::N6, "N6", ControlKind::MenuItem, ControlId::mnTools, "-", "", "", {}, nullptr, true, true, true, false},
+    {ControlId::mnShowMistakes, "mnShowMistakes", ControlKind::MenuItem, ControlId::mnTools, "Show Mistakes As I Play", "", "", {}, [](TForm1 &f) { f.mnShowMistakesClick(); }, false, true, true, false},
     {ControlId::mnHelp, "mnHelp", ControlKind::MenuItem, std::nullopt, "Help", "", "", {}, nullptr, false, true, true, false},
     {ControlId::mnContent, "mnContent", ControlKind::MenuItem, ControlId::mnHelp, "Contents", "", "", {}, [](TForm1 &f) { f.mnContentClick(); }, false, true, true, false},
     {ControlId::N9, "N9", ControlKind::MenuItem, ControlId::mnHelp, "-", "", "", {}, nullptr, true, true, true, false},
@@ -81,7 +83,8 @@ constexpr std::array<ControlRow, kControlCount> kRows = {{
     {ControlId::btsolve, "btsolve", ControlKind::ToolButton, ControlId::ToolBar1, "Show Solution", "Show Solution", "solution", {344, 3, 23, 22}, [](TForm1 &f) { f.btsolveClick(); }, false, true, true, false},
     {ControlId::btcopy, "btcopy", ControlKind::ToolButton, ControlId::ToolBar1, "Copy Puzzle To Clipboard", "Copy Puzzle To Clipboard", "copy", {367, 3, 23, 22}, [](TForm1 &f) { f.btcopyClick(); }, false, true, true, false},
     {ControlId::btsavepic, "btsavepic", ControlKind::ToolButton, ControlId::ToolBar1, "Save as picture", "Save as picture", "picture", {390, 3, 23, 22}, [](TForm1 &f) { f.btsavepicClick(); }, false, true, true, false},
-    {ControlId::ndtxt, "ndtxt", ControlKind::Label, ControlId::ToolBar1, " ", "", "", {428, 3, 158, 22}, nullptr, false, true, true, false},
+    {ControlId::btPause, "btPause", ControlKind::ToolButton, ControlId::ToolBar1, "Pause", "Pause", "pause", {413, 3, 23, 22}, [](TForm1 &f) { f.btPauseClick(); }, false, true, true, false},
+    {ControlId::ndtxt, "ndtxt", ControlKind::Label, ControlId::ToolBar1, " ", "", "", {442, 3, 146, 22}, nullptr, false, true, true, false},
     {ControlId::Panel1, "Panel1", ControlKind::Panel, std::nullopt, "", "", "", {6, 31, 466, 462}, nullptr, false, true, true, false},
     {ControlId::Panel2, "Panel2", ControlKind::Panel, ControlId::Panel1, "", "", "", {1, 1, 464, 460}, nullptr, false, true, true, false},
     {ControlId::lbl1, "lbl1", ControlKind::Label, ControlId::Panel2, "", "", "", {324, 443, 118, 13}, nullptr, false, true, true, false},
@@ -104,15 +107,15 @@ constexpr std::array<ControlRow, kControlCount> kRows = {{
     {ControlId::colorgrid1, "colorgrid1", ControlKind::ColorGrid, ControlId::grpColorPanel, "", "", "", {6, 36, 96, 100}, nullptr, false, true, true, false},
     {ControlId::bt_clearcolor, "bt_clearcolor", ControlKind::SpeedButton, ControlId::grpColorPanel, "Clear Marking", "", "", {6, 141, 96, 25}, [](TForm1 &f) { f.game().bt_clearcolorClick(); }, false, true, true, false},
     {ControlId::bthelp2, "bthelp2", ControlKind::SpeedButton, std::nullopt, "?", "Help", "", {565, 217, 19, 17}, [](TForm1 &f) { f.bthelp2Click(); }, false, true, true, false},
-    {ControlId::ProgressBar1, "ProgressBar1", ControlKind::ProgressBar, std::nullopt, "", "", "", {480, 432, 11, 57}, nullptr, false, true, true, false},
-    {ControlId::ProgressBar2, "ProgressBar2", ControlKind::ProgressBar, std::nullopt, "", "", "", {492, 432, 11, 57}, nullptr, false, true, true, false},
-    {ControlId::ProgressBar3, "ProgressBar3", ControlKind::ProgressBar, std::nullopt, "", "", "", {504, 432, 11, 57}, nullptr, false, true, true, false},
-    {ControlId::ProgressBar4, "ProgressBar4", ControlKind::ProgressBar, std::nullopt, "", "", "", {516, 432, 11, 57}, nullptr, false, true, true, false},
-    {ControlId::ProgressBar5, "ProgressBar5", ControlKind::ProgressBar, std::nullopt, "", "", "", {529, 432, 11, 57}, nullptr, false, true, true, false},
-    {ControlId::ProgressBar6, "ProgressBar6", ControlKind::ProgressBar, std::nullopt, "", "", "", {541, 432, 11, 57}, nullptr, false, true, true, false},
-    {ControlId::ProgressBar7, "ProgressBar7", ControlKind::ProgressBar, std::nullopt, "", "", "", {553, 432, 11, 57}, nullptr, false, true, true, false},
-    {ControlId::ProgressBar8, "ProgressBar8", ControlKind::ProgressBar, std::nullopt, "", "", "", {565, 432, 11, 57}, nullptr, false, true, true, false},
-    {ControlId::ProgressBar9, "ProgressBar9", ControlKind::ProgressBar, std::nullopt, "", "", "", {578, 432, 11, 57}, nullptr, false, true, true, false},
+    {ControlId::ProgressBar1, "ProgressBar1", ControlKind::ProgressBar, std::nullopt, "", "", "", {480, 432, 11, 44}, nullptr, false, true, true, false},
+    {ControlId::ProgressBar2, "ProgressBar2", ControlKind::ProgressBar, std::nullopt, "", "", "", {492, 432, 11, 44}, nullptr, false, true, true, false},
+    {ControlId::ProgressBar3, "ProgressBar3", ControlKind::ProgressBar, std::nullopt, "", "", "", {504, 432, 11, 44}, nullptr, false, true, true, false},
+    {ControlId::ProgressBar4, "ProgressBar4", ControlKind::ProgressBar, std::nullopt, "", "", "", {516, 432, 11, 44}, nullptr, false, true, true, false},
+    {ControlId::ProgressBar5, "ProgressBar5", ControlKind::ProgressBar, std::nullopt, "", "", "", {529, 432, 11, 44}, nullptr, false, true, true, false},
+    {ControlId::ProgressBar6, "ProgressBar6", ControlKind::ProgressBar, std::nullopt, "", "", "", {541, 432, 11, 44}, nullptr, false, true, true, false},
+    {ControlId::ProgressBar7, "ProgressBar7", ControlKind::ProgressBar, std::nullopt, "", "", "", {553, 432, 11, 44}, nullptr, false, true, true, false},
+    {ControlId::ProgressBar8, "ProgressBar8", ControlKind::ProgressBar, std::nullopt, "", "", "", {565, 432, 11, 44}, nullptr, false, true, true, false},
+    {ControlId::ProgressBar9, "ProgressBar9", ControlKind::ProgressBar, std::nullopt, "", "", "", {578, 432, 11, 44}, nullptr, false, true, true, false},
     {ControlId::ToolBar2, "ToolBar2", ControlKind::ToolBar, std::nullopt, "", "", "", {0, 495, 593, 26}, nullptr, false, true, true, false},
     {ControlId::cbautoupdate, "cbautoupdate", ControlKind::CheckBox, ControlId::ToolBar2, "Auto Update Candidates", "", "", {4, 1, 158, 24}, nullptr, false, true, false, true},
     {ControlId::ToolButton13, "ToolButton13", ControlKind::ToolButton, ControlId::ToolBar2, "", "", "", {}, nullptr, true, true, true, false},
@@ -127,8 +130,9 @@ constexpr std::array<ControlRow, kControlCount> kRows = {{
     {ControlId::btback, "btback", ControlKind::ToolButton, ControlId::ToolBar2, "Back Step", "Back Step", "back", {336, 0, 25, 25}, [](TForm1 &f) { f.game().btbackClick(); }, false, true, false, false},
     {ControlId::btnext, "btnext", ControlKind::ToolButton, ControlId::ToolBar2, "Next Step", "Next Step", "next", {361, 0, 25, 25}, [](TForm1 &f) { f.game().btnextClick(); }, false, true, false, false},
     {ControlId::btlast, "btlast", ControlKind::ToolButton, ControlId::ToolBar2, "Last Step", "Last Step", "last", {386, 0, 25, 25}, [](TForm1 &f) { f.game().btlastClick(); }, false, true, false, false},
-    {ControlId::ToolButton1, "ToolButton1", ControlKind::ToolButton, ControlId::ToolBar2, "", "", "pencil", {419, 0, 25, 25}, [](TForm1 &f) { f.game().pressPencilAndPaper(); }, false, true, true, false},
-    {ControlId::WC_Label, "WC_Label", ControlKind::Label, ControlId::ToolBar2, "", "", "", {452, 2, 137, 22}, nullptr, false, false, true, false},
+    {ControlId::btRewind, "btRewind", ControlKind::ToolButton, ControlId::ToolBar2, "Rewind to the First Mistake", "Rewind to the First Mistake", "rewind", {411, 0, 25, 25}, [](TForm1 &f) { f.game().btRewindClick(); }, false, true, false, false},
+    {ControlId::ToolButton1, "ToolButton1", ControlKind::ToolButton, ControlId::ToolBar2, "", "", "pencil", {444, 0, 25, 25}, [](TForm1 &f) { f.game().pressPencilAndPaper(); }, false, true, true, false},
+    {ControlId::WC_Label, "WC_Label", ControlKind::Label, ControlId::ToolBar2, "", "", "", {474, 2, 115, 22}, nullptr, false, false, true, false},
     {ControlId::sb1, "sb1", ControlKind::StatusBar, std::nullopt, "", "", "", {0, 521, 593, 19}, nullptr, false, true, true, false},
 }};
 // clang-format on
@@ -174,6 +178,47 @@ std::optional<Language> menuLanguage(ControlId id)
     default:
         return std::nullopt;
     }
+}
+
+std::span<const Shortcut> commandShortcuts()
+{
+    // The chords players know from other games and editors: Ctrl+Z and Ctrl+Y (or
+    // Ctrl+Shift+Z) step back and forward, F1 opens the help, Ctrl+1..5 start a game of a
+    // level, Ctrl+N one of the Gentle level, Ctrl+R and F5 restart, P pauses.
+    // clang-format off
+    static constexpr Shortcut kShortcuts[] = {
+        {{Key::Z, true, false},       ControlId::btback,             "Ctrl+Z"},
+        {{Key::Y, true, false},       ControlId::btnext,             "Ctrl+Y"},
+        {{Key::Z, true, true},        ControlId::btnext,             "Ctrl+Shift+Z"},
+        {{Key::F1, false, false},     ControlId::mnContent,          "F1"},
+        {{Key::Digit1, true, false},  ControlId::mnVeryEasy,         "Ctrl+1"},
+        {{Key::Digit2, true, false},  ControlId::mnGentle,           "Ctrl+2"},
+        {{Key::Digit3, true, false},  ControlId::mnModerate,         "Ctrl+3"},
+        {{Key::Digit4, true, false},  ControlId::mnTough,            "Ctrl+4"},
+        {{Key::Digit5, true, false},  ControlId::mnDiabolical,       "Ctrl+5"},
+        {{Key::N, true, false},       ControlId::mnGentle,           "Ctrl+N"},
+        {{Key::R, true, false},       ControlId::btRestart,          "Ctrl+R"},
+        {{Key::F5, false, false},     ControlId::btRestart,          "F5"},
+        {{Key::P, false, false},      ControlId::btPause,            "P"},
+    };
+    // clang-format on
+    return kShortcuts;
+}
+
+std::optional<ControlId> commandForKey(const KeyPress &key)
+{
+    for (const Shortcut &s : commandShortcuts())
+        if (s.chord.key == key.key && s.chord.ctrl == key.ctrl && s.chord.shift == key.shift)
+            return s.command;
+    return std::nullopt;
+}
+
+std::string_view shortcutText(ControlId command)
+{
+    for (const Shortcut &s : commandShortcuts())
+        if (s.command == command)
+            return s.text;
+    return {};
 }
 
 std::optional<ControlId> findControl(std::string_view name)

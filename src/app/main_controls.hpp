@@ -7,6 +7,7 @@
 // the lower-cased component name.
 
 #include "app/language_table.hpp"
+#include "core/input.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -27,13 +28,14 @@ enum class ControlId : std::uint8_t {
     mnContinue, N2, mnExit,
     mnNewGame, mnVeryEasy, mnGentle, mnModerate, mnTough, mnDiabolical, N3,
     mnDisplayYourGameList2,
-    mnTools, mnAppearance, mnLanguage, mnChinese, mnEnglish, mnJapanese, N4, savet, mnLoadReplay, N5, mnCopyPuzzleToClipboard,
+    mnTools, mnAppearance, mnLanguage, mnChinese, mnEnglish, mnJapanese, N4, savet, mnLoadReplay, N5,
+    mnCopyPuzzleToClipboard, N6, mnShowMistakes,
     mnHelp, mnContent, N9, mnCheckNewVersion, mnAutoCheckNewVersion, N15, mne1, mne2, mne3, mne4,
     mnj1, mnc1, mnc2, mnc3, mnc4, N18, mnAbout,
     mnCreatetxt, mnN11, mnSolverWindow,
     ToolBar1, btDisplayYourGameList, btsave, btprintableBoard, btimport, ToolButton3,
     btCreateVeryEasy, btCreateGentle, btCreateModerate, btCreateTough, btCreateDiabolical,
-    ToolButton10, TimeLabel1, ToolButton18, btRestart, btsolve, btcopy, btsavepic, ndtxt,
+    ToolButton10, TimeLabel1, ToolButton18, btRestart, btsolve, btcopy, btsavepic, btPause, ndtxt,
     Panel1, Panel2, lbl1,
     grpshowcandidates, rb_none, rb_all, rb_one,
     disnote1, disnote2, disnote3, disnote4, disnote5, disnote6, disnote7, disnote8, disnote9,
@@ -41,7 +43,7 @@ enum class ControlId : std::uint8_t {
     ProgressBar1, ProgressBar2, ProgressBar3, ProgressBar4, ProgressBar5, ProgressBar6,
     ProgressBar7, ProgressBar8, ProgressBar9,
     ToolBar2, cbautoupdate, ToolButton13, btcheck, btShowhint, ToolButton15, btStartBranch,
-    btAccept, btRejectBranch, ToolButton17, btfirst, btback, btnext, btlast, ToolButton1,
+    btAccept, btRejectBranch, ToolButton17, btfirst, btback, btnext, btlast, btRewind, ToolButton1,
     WC_Label,
     sb1,
     // clang-format on
@@ -113,6 +115,32 @@ struct ControlRow
 
 /// Every control of the main window, indexed by id.
 std::span<const ControlRow> mainControlTable();
+
+/// A key with the modifiers that make it a command's shortcut.
+struct KeyChord
+{
+    Key key = Key::Other;
+    bool ctrl = false;
+    bool shift = false;
+};
+
+/// A command reached from the keyboard: the chord, the command it presses, and the text the
+/// menus show beside the command.
+struct Shortcut
+{
+    KeyChord chord;
+    ControlId command;
+    std::string_view text; ///< "Ctrl+Z"
+};
+
+/// The keyboard shortcuts of the main window's commands; a command may have several.
+std::span<const Shortcut> commandShortcuts();
+
+/// The command whose shortcut `key` is, if any (the keypad flag and repeats aside).
+std::optional<ControlId> commandForKey(const KeyPress &key);
+
+/// The first shortcut text of `command` ("Ctrl+Z"), empty when it has none.
+std::string_view shortcutText(ControlId command);
 
 /// The row of `id`.
 const ControlRow &controlRow(ControlId id);

@@ -124,6 +124,11 @@ void TForm1::showGameInControls() const
     at(ControlId::WC_Label).caption = m_game.solvedMarkerText();
     at(ControlId::ndtxt).caption = m_game.levelText();
     at(ControlId::TimeLabel1).caption = m_game.clock().caption();
+    at(ControlId::btPause).enabled = m_game.canPause();
+    at(ControlId::btPause).checked = m_game.paused();
+    at(ControlId::btRewind).enabled = m_game.canRewind();
+    at(ControlId::btStartBranch).checked = !m_game.branch().snapshot.empty();
+    at(ControlId::mnShowMistakes).checked = m_game.showsMistakes();
 }
 
 void TForm1::trigger(ControlId id)
@@ -131,6 +136,9 @@ void TForm1::trigger(ControlId id)
     const ControlRow &row = controlRow(id);
     if (row.handler == nullptr || row.isSeparator || !control(id).enabled)
         return;
+    // Any other command ends a pause first: the board it acts on is shown again.
+    if (id != ControlId::btPause)
+        m_game.resume();
     row.handler(*this);
 }
 
@@ -140,6 +148,8 @@ void TForm1::trigger(ControlId id)
 void TForm1::FormCreate()
 {
     loadSettings(m_settings, m_platform.settings);
+    m_playOptions = loadPlayOptions(m_platform.settings);
+    m_game.setShowMistakes(m_playOptions.showMistakes);
     // The player's last choice; Chinese on a first start.
     loadLanguage(loadLanguageSetting(m_platform.settings).value_or(Language::Chinese));
     m_caption = std::string(kApplicationTitle);
@@ -213,15 +223,6 @@ void TForm1::applyLanguageToMainWindow()
 // ---------------------------------------------------------------------------------------------
 // Keyboard and window events
 
-bool TForm1::FormKeyDown(const KeyPress &key)
-{
-    // Only the main keyboard's digits select: a keypad digit and a held key do nothing.
-    if (key.digit() == 0 || key.fromKeypad || key.autoRepeat)
-        return false;
-    m_game.typeDigit(key.digit());
-    return true;
-}
-
 bool TForm1::ApplicationEvents1Message(const KeyPress &key, bool mainWindowActive)
 {
     if (key.key != Key::Tab || key.withModifiers || key.fromKeypad || !mainWindowActive)
@@ -263,6 +264,8 @@ void TForm1::mnSolverWindowClick()
 void TForm1::newGame(Level level)
 {
     assert(levelNumber(level) < kBankLevels);
+    if (!confirmAbandon())
+        return;
     const std::string_view line = PuzzleBank::shipped().draw(levelNumber(level), m_game.random());
     m_game.newGame(level, line);
     m_frmtile.padOpen = false;

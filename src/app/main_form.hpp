@@ -62,9 +62,18 @@ public:
     /// Start-up sequence: settings, Chinese language table, title, data directory, initial
     /// board and tables. Reports a data directory that cannot be made or entered, and goes on.
     void FormCreate();
-    /// A key pressed while the main window has focus: main-keyboard digits "1".."9" select
-    /// that digit (keypad digits and repeats do not). Returns true when the key was used.
+    /// A key pressed while the main window has focus. Returns true when the key was used.
+    /// - "1".."9", on the main keyboard or the keypad, select that digit (repeats do not);
+    /// - the arrows move the keyboard cursor (Ctrl: by box), Home and End to the row's ends;
+    ///   the first of them only shows the cursor where it stood;
+    /// - with the cursor shown, Enter and Space are a left press on its cell, Delete and
+    ///   Backspace a right press, Shift+digit a left press on that candidate when it shows;
+    /// - the command shortcuts (commandShortcuts()) press their command.
+    /// While the game is paused only the command shortcuts work.
     bool FormKeyDown(const KeyPress &key);
+    /// A mouse press on the board: hides the keyboard cursor and leaves it on the pressed
+    /// cell, then acts as cellClick (digit 0) or as the press on candidate `digit`.
+    void boardMousePress(int row, int col, int digit, MouseButton button);
     /// Gives the board its colours at the end of start-up: creates the appearance dialog,
     /// whose apply step puts the stored colours on the main board.
     void applyBoardAppearance();
@@ -138,6 +147,10 @@ public:
     /// names (a name without extension gets ".jpg"; ".jpg"/".jpeg" in any case are JPEG, every
     /// other name a bitmap); a failed write is reported and leaves no partial file.
     void btsavepicClick();
+    /// Pause and its resume (toolbar button, P).
+    void btPauseClick() { m_game.btPauseClick(); }
+    /// Tools > Show Mistakes As I Play: turns the option over and remembers it.
+    void mnShowMistakesClick();
     /// Check Error: paints the wrong entries; says "No error found." when there is none.
     void btcheckClick();
     /// Show Solution: after a confirmation, the stored solution, or the solver's answer
@@ -165,6 +178,16 @@ public:
     /// The player ticked or cleared one of the two check boxes (cbautoupdate, chkcolor); a
     /// greyed box keeps its state and nothing else runs.
     void checkBoxClick(ControlId box, bool checked);
+
+    /// The text under progress bar `digit` and its tooltip ("5: 7 of 9 placed").
+    std::string progressBarTooltip(int digit) const;
+    /// The line that tells an open branch ("Branch open — Reject returns to step 4"); empty
+    /// when no branch is open.
+    std::string branchStatusText() const;
+    /// The window size remembered from the last run (0 x 0 when none) and the size to
+    /// remember now.
+    const PlayOptions &playOptions() const { return m_playOptions; }
+    void rememberWindowSize(int width, int height);
 
     // --- status line --------------------------------------------------------------------------
 
@@ -244,6 +267,9 @@ private:
     void openHelpPage(std::string_view page);
     void applyLanguageToMainWindow();
     void prepareDataDirectory();
+    bool confirmAbandon();
+    bool moveCursor(const KeyPress &key);
+    bool pressAtCursor(const KeyPress &key);
 
     Platform &m_platform;
     LanguageTable m_lst1;
@@ -264,6 +290,7 @@ private:
     AppSettings m_settings;
     Language m_language = Language::Chinese;
     TfrmAppearance m_frmAppearance; // after m_settings and m_game, which it edits
+    PlayOptions m_playOptions;
     mutable std::array<Control, kControlCount> m_controls;
 
     std::string m_caption;

@@ -102,11 +102,15 @@ void TForm1::mnContinueClick()
     const GameFileReading reading = parseGameFile(*lines);
     if (!reading.file)
         return; // an unreadable last game is passed over in silence
+    if (!confirmAbandon())
+        return;
     loadGameFile(*reading.file);
 }
 
 void TForm1::mnLoadReplayClick()
 {
+    if (!confirmAbandon())
+        return;
     const auto path = m_platform.dialogs.openFile(text("mnloadreplay.caption"),
                                                   joinPath(m_dataDirectory, "replay"), {});
     if (!path)

@@ -20,6 +20,7 @@ void TForm1::btShowhintClick()
     // screen before it shows.
     m_frmsolover.openWindow();
     m_platform.windows.showModal("Tfrmsolover");
+    m_game.board().hintRemovals.fill(DigitSet()); // they are shown while the window is open
     m_game.refreshProgressBars();
     m_game.redrawBoard();
     if (m_game.board().isSolved())

@@ -75,6 +75,43 @@ void saveLanguageSetting(SettingsStore &store, Language language)
     store.writeValue(kSettingsKey, kLanguageSettingName, languageCode(language));
 }
 
+namespace {
+
+// A window size outside this range is not a size the program wrote.
+constexpr int kLargestWindowSide = 16384;
+
+int sizeSetting(const SettingsStore &store, std::string_view name)
+{
+    const std::string text = store.readValue(kSettingsKey, name);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0
+        || value > kLargestWindowSide)
+        return 0;
+    return value;
+}
+
+} // namespace
+
+PlayOptions loadPlayOptions(const SettingsStore &store)
+{
+    PlayOptions options;
+    options.showMistakes = store.readValue(kSettingsKey, "showMistakes") == "1";
+    options.windowWidth = sizeSetting(store, "windowWidth");
+    options.windowHeight = sizeSetting(store, "windowHeight");
+    if (options.windowWidth == 0 || options.windowHeight == 0)
+        options.windowWidth = options.windowHeight = 0;
+    return options;
+}
+
+void savePlayOptions(const PlayOptions &options, SettingsStore &store)
+{
+    if (!store.writeValue(kSettingsKey, "showMistakes", options.showMistakes ? "1" : "0"))
+        return;
+    store.writeValue(kSettingsKey, "windowWidth", std::to_string(options.windowWidth));
+    store.writeValue(kSettingsKey, "windowHeight", std::to_string(options.windowHeight));
+}
+
 std::optional<Colour> parseColourSetting(std::string_view text)
 {
     if (text.empty())

@@ -35,6 +35,22 @@ struct AppSettings
     bool operator==(const AppSettings &) const = default;
 };
 
+/// Choices of play and of the window remembered between runs, beside the appearance.
+struct PlayOptions
+{
+    bool showMistakes = false; ///< "Show mistakes as I play"
+    int windowWidth = 0; ///< 0: the designed size
+    int windowHeight = 0;
+
+    bool operator==(const PlayOptions &) const = default;
+};
+
+/// Reads the play options from `store`; a missing or unreadable value keeps its default.
+PlayOptions loadPlayOptions(const SettingsStore &store);
+
+/// Writes the play options to `store`; a store that cannot be written is skipped silently.
+void savePlayOptions(const PlayOptions &options, SettingsStore &store);
+
 /// Sets all nine settings to their defaults (in memory only).
 void resetSettings(AppSettings &settings);
 

@@ -11,7 +11,9 @@
 // Candidate sub-panel d (13 x 13) sits inside its cell at the keypad position
 //   x = 2 + 14 * ((d - 1) % 3),  y = 2 + 14 * ((d - 1) / 3).
 
+#include "core/board_cursor.hpp"
 #include "core/cell_state.hpp"
+#include "core/digit_set.hpp"
 #include "core/grid.hpp"
 
 #include <array>
@@ -121,6 +123,14 @@ public:
 
     std::string fontName = "Arial"; ///< face of the big digits
     bool enabled = true; ///< a disabled board takes no input
+    BoardCursor cursor; ///< the keyboard cursor
+    bool covered = false; ///< the game is paused: the board is painted covered
+    /// Cells whose digit differs from the solution, drawn in the mistake colour while the
+    /// player has asked to see mistakes as they play (index cellIndex(row, col)).
+    std::array<bool, kCellSlots> mistakes{};
+    /// The candidates the hint on show removes, drawn in a colour of their own while the hint
+    /// window is open (index cellIndex(row, col)); empty otherwise.
+    std::array<DigitSet, kCellSlots> hintRemovals{};
 
     TPicNode &cell(int row, int col) { return m_cells[cellIndex(row, col)]; }
     const TPicNode &cell(int row, int col) const { return m_cells[cellIndex(row, col)]; }

@@ -20,7 +20,24 @@ enum class Key {
     Digit6,
     Digit7,
     Digit8,
-    Digit9
+    Digit9,
+    Up,
+    Down,
+    Left,
+    Right,
+    Home,
+    End,
+    Enter, ///< Return and the keypad's Enter
+    Space,
+    Delete,
+    Backspace,
+    F1,
+    F5,
+    N,
+    P,
+    R,
+    Y,
+    Z
 };
 
 /// One key press as the shell saw it.
@@ -30,6 +47,8 @@ struct KeyPress
     bool fromKeypad = false; ///< typed on the numeric keypad
     bool withModifiers = false; ///< Shift, Ctrl, Alt or Meta held (the keypad flag aside)
     bool autoRepeat = false; ///< repeated while the key is held
+    bool ctrl = false; ///< Ctrl held (Command on a Mac keyboard)
+    bool shift = false; ///< Shift held; a shifted digit key still reports its digit
 
     /// Digit 1..9 of a digit key, 0 for any other key.
     constexpr int digit() const noexcept

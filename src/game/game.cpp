@@ -381,6 +381,7 @@ void Game::recolourWrongDigits()
             && cell.hxs != std::string(1, static_cast<char>('0' + v)))
             cell.fontColor = m_board.FONTColor2;
     });
+    updateMistakes();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -52,6 +52,7 @@ enum class CellPressFollowUp { None, OpenCandidatePad };
 struct Branch
 {
     std::string snapshot; ///< empty when no branch is open
+    int step = 0; ///< the step of the log the branch was started at
     bool canStart = false;
     bool canAccept = false;
     bool canReject = false;
@@ -117,6 +118,8 @@ public:
     }
     /// True when a puzzle is on the board (its givens hold at least one digit).
     bool hasPuzzle() const;
+    /// True while an unfinished game has moves in its step log: leaving it loses them.
+    bool isInProgress() const;
     /// The game as a game file (level, givens, solution, steps).
     GameFile currentGameFile() const;
     /// Text of the level label (set when a game starts).
@@ -270,6 +273,34 @@ public:
     /// Reject Branch: puts the remembered board back.
     void btRejectBranchClick();
 
+    // --- pause, mistakes as they happen, rewind
+    // ---------------------------------------------------
+
+    /// True while the game is paused: the clock stands and the board is covered.
+    bool paused() const { return m_paused; }
+    /// True when Pause can be pressed: while paused, or while the clock runs.
+    bool canPause() const { return m_paused || m_clock.timerenabled(); }
+    /// Pause: stops the clock and covers the board, which takes no input; pressed again,
+    /// uncovers the board and runs the clock on.
+    void btPauseClick();
+    /// Ends a pause (nothing when the game is not paused).
+    void resume();
+    /// True while placed digits that differ from the known solution are marked at once.
+    bool showsMistakes() const { return m_showMistakes; }
+    /// The "Show mistakes as I play" option.
+    void setShowMistakes(bool on);
+    /// Writes the board's mistake marks: with the option on and a known solution, every
+    /// placed digit that differs from it; none otherwise.
+    void updateMistakes();
+    /// True when the whole solution is known and a game is on the board.
+    bool canRewind() const;
+    /// The last step, up to the current one, at which every placed digit agrees with the
+    /// known solution (the current step when it has no mistake; 0, the givens, at worst).
+    int lastStepWithoutMistake() const;
+    /// Rewind to the first mistake: shows lastStepWithoutMistake() as one move of the step
+    /// log, so that Next and Last go forward again. Nothing without a known solution.
+    void btRewindClick();
+
     // --- board redraw shared by the commands -----------------------------------------------------
 
     /// Draws the board for the mode, with the selected digit's highlight and the marks, as
@@ -324,6 +355,9 @@ private:
     bool m_restoringFile = false; ///< a game file's last step is being put back
     bool m_marking = false;
     int m_markingColour = 0;
+    bool m_paused = false;
+    bool m_boardEnabledBeforePause = true;
+    bool m_showMistakes = false;
 
     std::string m_levelText = " ";
     bool m_solvedMarkerVisible = false;

@@ -136,6 +136,7 @@ void Game::btStartBranchClick()
     m_branch.canAccept = true;
     m_branch.canReject = true;
     m_branch.snapshot = takeSnapshot(m_board);
+    m_branch.step = m_stepLog.currentIndex();
 }
 
 void Game::btRejectBranchClick()

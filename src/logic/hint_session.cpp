@@ -151,6 +151,26 @@ void Tfrmsolover::paintHighlights()
         cell.color = colour;
         cell.setcolor(colour);
     }
+    markRemovals();
+}
+
+void Tfrmsolover::markRemovals()
+{
+    // A hint that removes candidates has already removed them from the engine's grid: they are
+    // the board's candidates the engine no longer has. A single removes nothing yet.
+    m_board.hintRemovals.fill(DigitSet());
+    if (!m_engine.hintShown() || m_engine.pendingPlacement())
+        return;
+    for (int e = 0; e < HintEngine::kCells; ++e) {
+        const TPicNode &cell = boardCell(e);
+        if (cell.state != CellState::Open)
+            continue;
+        const DigitSet removed(DigitSet::fromText(cell.hxs).bits()
+                               & ~m_engine.candidates(e).bits());
+        m_board.hintRemovals[static_cast<std::size_t>(
+            cellIndex(HintEngine::boardRow(e), HintEngine::boardCol(e)))]
+            = removed;
+    }
 }
 
 void Tfrmsolover::setCaptionForNextPress()

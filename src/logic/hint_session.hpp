@@ -87,6 +87,7 @@ private:
     void nextStep();
     void placePendingOnBoard();
     void paintHighlights();
+    void markRemovals();
     void setCaptionForNextPress();
 
     TPICSD33 &m_board;

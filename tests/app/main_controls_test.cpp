@@ -20,6 +20,7 @@ public:
     using PlaySession::form;
     using PlaySession::openCells;
     using PlaySession::place;
+    using PlaySession::solution;
 
     bool shellOpened(std::string_view suffix) const
     {
@@ -91,6 +92,7 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
          [&](CommandTest &t) {
              twoSteps(t);
              t.form.FormClose();
+             t.fake.answerConfirm(true); // abandon the game just written
              t.form.newGame(Level::VeryEasy);
          },
          [](CommandTest &t) {
@@ -230,6 +232,26 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
          [](CommandTest &t) {
              return t.form.game().history().currentIndex() == 2;
          }},
+        {ControlId::btPause, nothing,
+         [](CommandTest &t) {
+             return t.form.game().paused();
+         }},
+        {ControlId::btRewind,
+         [](CommandTest &t) {
+             // A wrong digit in the first open cell, then a right one in the next.
+             const CellPos wrong = t.openCells()[0];
+             const int digit = t.solution(wrong) % 9 + 1;
+             t.form.game().disnote11Click(digit);
+             t.form.cellClick(wrong.row, wrong.col, MouseButton::Left);
+             t.place(t.openCells()[0]);
+         },
+         [](CommandTest &t) {
+             return t.form.game().history().currentIndex() == 0;
+         }},
+        {ControlId::mnShowMistakes, nothing,
+         [](CommandTest &t) {
+             return t.form.game().showsMistakes();
+         }},
         {ControlId::ToolButton1, [](CommandTest &t) { t.clickMode(Mode::AllCandidates); },
          [](CommandTest &t) {
              return t.form.game().mode() == Mode::PencilAndPaper;
@@ -244,6 +266,8 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
     std::set<ControlId> tested;
     for (const Command &command : commands) {
         SCOPED_TRACE(std::string(controlRow(command.id).name));
+        if (form.game().isInProgress())
+            fake.answerConfirm(true); // abandon the last command's game
         form.newGame(Level::Gentle);
         fake.clearLog();
         command.before(*this);

@@ -70,6 +70,7 @@ TEST_F(HistoryTest, MarksSurviveNavigationAndVanishWithANewGame)
     place(open[0]);
     form.game().btbackClick();
     EXPECT_EQ(cell(open[3]).color, Game::colorGridColours()[13]);
+    fake.answerConfirm(true); // abandon the game in progress
     form.newGame(Level::Gentle);
     EXPECT_EQ(form.game().marks().at(open[3].row, open[3].col, 0), ColourMarks::kNoMark);
     EXPECT_NE(cell(open[3]).color, Game::colorGridColours()[13]);
@@ -92,6 +93,7 @@ TEST_F(HistoryTest, ReplayFileHasTheGameFileLayoutAndLoadsBackToTheSameGame)
 
     const auto steps = form.game().history().lines();
     const std::string board3 = takeSnapshot(board());
+    fake.answerConfirm(true); // abandon the game in progress
     form.newGame(Level::VeryEasy);
     fake.answerOpen(path);
     form.mnLoadReplayClick();
@@ -132,6 +134,7 @@ TEST_F(HistoryTest, AMalformedReplayLeavesTheGameUntouchedAndSaysWhy)
     lines[3] = lines[3].substr(0, lines[3].rfind(',')); // 80 cells
     fake.addTextFile(path, lines);
 
+    fake.answerConfirm(true); // abandon the game in progress
     fake.answerOpen(path);
     form.mnLoadReplayClick();
     ASSERT_EQ(fake.shownOfKind("error").size(), 1u);

@@ -294,15 +294,17 @@ TEST_F(PlayTest, RestartAsksAndPutsTheGameBackToItsGivens)
     EXPECT_TRUE(form.game().clock().timerenabled());
 }
 
-TEST_F(PlayTest, NewGameInAllCandidatesWithEditedMarksAsksNothing)
+TEST_F(PlayTest, NewGameInAllCandidatesWithEditedMarksAsksOnlyToAbandonTheGame)
 {
     form.newGame(Level::VeryEasy);
     clickMode(Mode::AllCandidates);
     const CellPos p = openCellWithCandidates(2);
     form.game().candidateClick(p.row, p.col, cell(p).hxs[0] - '0', MouseButton::Right);
     ASSERT_EQ(form.game().candidateClassification(), 3);
+    fake.answerConfirm(true);
     form.newGame(Level::Gentle);
-    EXPECT_TRUE(fake.shownOfKind("confirm").empty());
+    ASSERT_EQ(fake.shownOfKind("confirm").size(), 1u) << "not whether to leave the mode";
+    EXPECT_EQ(fake.shownOfKind("confirm")[0].text, "Abandon the game in progress?");
     EXPECT_EQ(form.game().mode(), Mode::PencilAndPaper);
 }
 

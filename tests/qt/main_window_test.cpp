@@ -2,7 +2,9 @@
 #include "app/main_form.hpp"
 #include "app/qt/fonts.hpp"
 #include "app/qt/main_window.hpp"
+#include "app/window_layout.hpp"
 #include "board/qt/mouse_progress_bar.hpp"
+#include "core/board.hpp"
 #include "support/fake_platform.hpp"
 
 #include <QAction>
@@ -46,14 +48,15 @@ protected:
     std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(MainWindowTest, ClientAreaHasItsDesignedFixedSizeAndPlaces)
+TEST_F(MainWindowTest, ClientAreaOpensAtItsDesignedSizeAndPlaces)
 {
     EXPECT_EQ(window->clientArea()->size(), QSize(593, 540));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "not resizable";
+    EXPECT_EQ(window->minimumSize(), window->size()) << "never smaller than designed";
+    EXPECT_GT(window->maximumSize().width(), window->width()) << "but it can grow";
     const QPoint boardTopLeft = window->boardWidget()->mapTo(window->clientArea(), QPoint(0, 0));
     EXPECT_EQ(boardTopLeft, QPoint(6 + 1 + 25, 31 + 1 + 20));
     EXPECT_EQ(window->boardWidget()->size(), QSize(422, 422));
-    EXPECT_EQ(widget<QWidget>(ControlId::ProgressBar1)->geometry(), QRect(480, 432, 11, 57));
+    EXPECT_EQ(widget<QWidget>(ControlId::ProgressBar1)->geometry(), QRect(480, 432, 11, 44));
     EXPECT_EQ(widget<QWidget>(ControlId::disnote9)->geometry(), QRect(71, 133, 29, 28));
     EXPECT_EQ(widget<QWidget>(ControlId::bthelp2)->geometry(), QRect(565, 217, 19, 17));
 }
@@ -90,75 +93,118 @@ TEST_F(MainWindowTest, TabCyclesDigitsWithoutMovingFocus)
     EXPECT_EQ(QApplication::focusWidget(), focusBefore);
 }
 
-TEST_F(MainWindowTest, MainKeyboardDigitSelectsButKeypadDigitDoesNot)
+TEST_F(MainWindowTest, MainKeyboardAndKeypadDigitsSelect)
 {
     QTest::keyClick(window.get(), Qt::Key_7);
     EXPECT_EQ(form.game().selectedDigit(), 7);
     QTest::keyClick(window.get(), Qt::Key_4, Qt::KeypadModifier);
-    EXPECT_EQ(form.game().selectedDigit(), 7);
+    EXPECT_EQ(form.game().selectedDigit(), 4);
 }
 
-TEST_F(MainWindowTest, ClickingADigitButtonSelectsIt)
-{
-    QTest::mouseClick(widget<QToolButton>(ControlId::disnote6), Qt::LeftButton);
-    EXPECT_EQ(form.game().selectedDigit(), 6);
-    QTest::mouseClick(widget<QToolButton>(ControlId::disnote2), Qt::LeftButton);
-    EXPECT_EQ(form.game().selectedDigit(), 2);
-    EXPECT_FALSE(widget<QToolButton>(ControlId::disnote6)->isChecked());
-}
-
-TEST_F(MainWindowTest, ClickingACellThroughTheWindowPlacesTheSelectedDigit)
+TEST_F(MainWindowTest, ArrowsAndEnterPlaceTheSelectedDigitAtTheCursor)
 {
     MersenneRandom random(7);
     form.game().setRandomSource(random);
     QTest::mouseClick(widget<QToolButton>(ControlId::btCreateVeryEasy), Qt::LeftButton);
-    ASSERT_TRUE(form.game().board().enabled);
-    QTest::keyClick(window.get(), Qt::Key_5);
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c) {
-            if (form.game().board().cell(r, c).state != CellState::Open
-                || form.game().board().allowedHxs(r, c).find('5') == std::string::npos)
-                continue;
-            const PixelPos origin = TPICSD33::cellOrigin(r, c);
-            const QPoint centre(origin.x + 23, origin.y + 23);
-            QTest::mouseClick(window->boardWidget(), Qt::LeftButton, {}, centre);
-            EXPECT_EQ(form.game().board().cell(r, c).hxs, "5");
-            EXPECT_EQ(form.game().board().cell(r, c).state, CellState::Placed);
-            EXPECT_EQ(form.game().board().cell(r, c).color, form.game().board().highcolor);
-            EXPECT_EQ(form.game().progressBar(5).position,
-                      qobject_cast<Tmousepb *>(window->controlObject(ControlId::ProgressBar5))
-                          ->position());
-            return;
-        }
-    }
-    FAIL() << "no open cell takes a 5";
+    const TPICSD33 &board = form.game().board();
+    // The first open cell of row A, reached from A1 with the arrow keys.
+    int col = 1;
+    while (board.cell(1, col).state != CellState::Open)
+        ++col;
+    QTest::keyClick(window.get(), Qt::Key_Down); // shows the cursor on A1
+    for (int c = 1; c < col; ++c)
+        QTest::keyClick(window.get(), Qt::Key_Right);
+    ASSERT_TRUE(board.cursor.visible);
+    ASSERT_EQ(board.cursor.col, col);
+    const int digit = form.game().record().node(1, col).value;
+    QTest::keyClick(window.get(), static_cast<Qt::Key>(Qt::Key_0 + digit));
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    EXPECT_EQ(board.cell(1, col).hxs, std::to_string(digit));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(board.cell(1, col).state, CellState::Open) << "Ctrl+Z is Back";
 }
 
-TEST_F(MainWindowTest, RightClickOnAnOpenCellOpensTheCandidatePadBesideIt)
+// Every cell and every shown candidate is found at its designed centre times the scale.
+void expectHitTestsAtScale(const BoardWidget &boardWidget, const TPICSD33 &board, double scale)
 {
-    MersenneRandom random(3);
-    form.game().setRandomSource(random);
-    QTest::mouseClick(widget<QToolButton>(ControlId::btCreateVeryEasy), Qt::LeftButton);
+    auto at = [scale](int x, int y) {
+        return QPoint(static_cast<int>(x * scale), static_cast<int>(y * scale));
+    };
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
-            if (form.game().board().cell(r, c).state != CellState::Open)
-                continue;
+            const TPicNode &cell = board.cell(r, c);
             const PixelPos origin = TPICSD33::cellOrigin(r, c);
-            QTest::mouseClick(window->boardWidget(), Qt::RightButton, {},
-                              QPoint(origin.x + 23, origin.y + 23));
-            auto *pad = window->findChild<QDialog *>(QStringLiteral("frmtile"));
-            ASSERT_NE(pad, nullptr);
-            EXPECT_TRUE(pad->isVisible());
-            EXPECT_EQ(pad->pos(),
-                      window->frameGeometry().topLeft() + QPoint(46 * c + 20, 46 * r + 90));
-            QTest::keyClick(pad, Qt::Key_3);
-            QTest::keyClick(pad, Qt::Key_8);
-            EXPECT_EQ(form.game().board().cell(r, c).hxs, "38");
-            QTest::keyClick(pad, Qt::Key_Escape);
-            EXPECT_FALSE(pad->isVisible());
-            return;
+            for (int d = 1; d <= 9; ++d) {
+                if (!cell.hxsPanels[static_cast<std::size_t>(d)].visible)
+                    continue;
+                const PixelPos sub = TPicNode::subPanelOffset(d);
+                EXPECT_EQ(boardWidget.hitTest(at(origin.x + sub.x + 6, origin.y + sub.y + 6)),
+                          (HitTarget{r, c, d}))
+                    << r << c << d;
+            }
+            // The cell's lower right corner is never a candidate.
+            EXPECT_EQ(boardWidget.hitTest(at(origin.x + 44, origin.y + 44)), (HitTarget{r, c, 0}))
+                << r << c;
         }
     }
+}
+
+TEST_F(MainWindowTest, EnlargedTheBoardPaintsAndHitTestsAtItsScale)
+{
+    MersenneRandom random(7);
+    form.game().setRandomSource(random);
+    QTest::mouseClick(widget<QToolButton>(ControlId::btCreateVeryEasy), Qt::LeftButton);
+    form.game().radioClick(Mode::AllCandidates);
+    window->syncFromModel();
+    const TPICSD33 &board = form.game().board();
+    BoardWidget *boardWidget = window->boardWidget();
+    const QSize designed = window->size();
+
+    // Twice the window: the board takes what the side panel and the toolbars leave.
+    window->resize(designed * 2);
+    QApplication::processEvents();
+    const QSize client = window->clientArea()->size();
+    EXPECT_NEAR(boardWidget->paintScale(), boardScale(client.width(), client.height()), 0.01);
+    EXPECT_GT(boardWidget->paintScale(), 2.0);
+    expectHitTestsAtScale(*boardWidget, board, boardWidget->paintScale());
+
+    // Grown by the board frame's own size: exactly twice the board.
+    window->resize(designed + QSize(466, 462));
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(boardWidget->paintScale(), 2.0);
+    EXPECT_EQ(boardWidget->size(), QSize(844, 844));
+    EXPECT_EQ(widget<QWidget>(ControlId::grpshowcandidates)->size(), QSize(107, 168))
+        << "the side panel keeps its size";
+    expectHitTestsAtScale(*boardWidget, board, 2.0);
+    const QImage image = boardWidget->grab().toImage();
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            // Away from the bevel, the caption and the candidates the cell shows its colour.
+            const PixelPos origin = TPICSD33::cellOrigin(r, c);
+            const Colour colour = board.cell(r, c).color;
+            const QColor expected(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+            EXPECT_EQ(image.pixelColor(2 * (origin.x + 44), 2 * (origin.y + 44)), expected)
+                << r << "," << c;
+        }
+    }
+    // A box line, two pixels at the designed size, is four pixels of black now.
+    const int line = 2 * (TPICSD33::cellOrigin(1, 4).x - 2);
+    for (int x = line; x < line + 4; ++x)
+        EXPECT_EQ(image.pixelColor(x, 100), QColor(Qt::black)) << x;
+    // A click at twice a given's designed centre reaches that cell and hides the cursor.
+    QTest::keyClick(window.get(), Qt::Key_Down);
+    ASSERT_TRUE(board.cursor.visible);
+    int col = 1;
+    while (board.cell(1, col).state != CellState::Given)
+        ++col;
+    const PixelPos origin = TPICSD33::cellOrigin(1, col);
+    QTest::mouseClick(boardWidget, Qt::LeftButton, {},
+                      QPoint(2 * (origin.x + 23), 2 * (origin.y + 23)));
+    EXPECT_FALSE(board.cursor.visible);
+    EXPECT_EQ(board.cursor.col, col) << "the click left the cursor on its cell";
+
+    QDir().mkpath(QStringLiteral(KESTREL_SCREENSHOT_DIR));
+    window->grab().save(QStringLiteral(KESTREL_SCREENSHOT_DIR "/main_window_enlarged.png"));
 }
 
 TEST_F(MainWindowTest, WritesScreenshotsOfAVeryEasyGameInEachMode)

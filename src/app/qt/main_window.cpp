@@ -4,8 +4,10 @@
 #include "app/qt/color_grid_widget.hpp"
 #include "app/qt/solution_dialogs.hpp"
 #include "board/qt/appearance_dialog.hpp"
+#include "app/window_layout.hpp"
 #include "board/qt/colour.hpp"
 #include "board/qt/mouse_progress_bar.hpp"
+#include "core/board.hpp"
 #include "core/qt/solver_dialog.hpp"
 #include "exchange/qt/copy_dialog.hpp"
 #include "exchange/qt/create_puzzle_dialog.hpp"
@@ -22,6 +24,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -64,20 +67,81 @@ std::size_t slot(ControlId id)
     return static_cast<std::size_t>(id);
 }
 
+// The digit of a digit key pressed with Shift, which Qt reports by its shifted symbol ("!" on a
+// US keyboard) or, on the keypad with Num Lock on, as a navigation key. The physical key is
+// recognised by its scan code where the platform's codes are known, by the US symbols
+// elsewhere; 0 when the key is no digit.
+int shiftedDigitOf(const QKeyEvent &event)
+{
+    const quint32 code = event.nativeScanCode();
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (code >= 10 && code <= 18)
+            return static_cast<int>(code) - 9; // the main row's 1..9
+        constexpr quint32 kKeypad[9] = {87, 88, 89, 83, 84, 85, 79, 80, 81}; // keypad 1..9
+        for (int d = 1; d <= 9; ++d)
+            if (code == kKeypad[d - 1])
+                return d;
+    }
+#ifdef Q_OS_WIN
+    if (code >= 2 && code <= 10)
+        return static_cast<int>(code) - 1;
+#endif
+    const int at = QStringLiteral("!@#$%^&*(").indexOf(event.text());
+    return event.text().size() == 1 && at >= 0 ? at + 1 : 0;
+}
+
+struct KeyName
+{
+    int qtKey;
+    Key key;
+};
+constexpr KeyName kKeyNames[] = {
+    {Qt::Key_Tab, Key::Tab},
+    {Qt::Key_Escape, Key::Escape},
+    {Qt::Key_Up, Key::Up},
+    {Qt::Key_Down, Key::Down},
+    {Qt::Key_Left, Key::Left},
+    {Qt::Key_Right, Key::Right},
+    {Qt::Key_Home, Key::Home},
+    {Qt::Key_End, Key::End},
+    {Qt::Key_Return, Key::Enter},
+    {Qt::Key_Enter, Key::Enter},
+    {Qt::Key_Space, Key::Space},
+    {Qt::Key_Delete, Key::Delete},
+    {Qt::Key_Backspace, Key::Backspace},
+    {Qt::Key_F1, Key::F1},
+    {Qt::Key_F5, Key::F5},
+    {Qt::Key_N, Key::N},
+    {Qt::Key_P, Key::P},
+    {Qt::Key_R, Key::R},
+    {Qt::Key_Y, Key::Y},
+    {Qt::Key_Z, Key::Z},
+};
+
 // The keys the model tells apart, from a Qt key event.
 KeyPress keyPressOf(const QKeyEvent &event)
 {
     KeyPress press;
     const int key = event.key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_9)
-        press.key = digitKey(key - Qt::Key_1 + 1);
-    else if (key == Qt::Key_Tab)
-        press.key = Key::Tab;
-    else if (key == Qt::Key_Escape)
-        press.key = Key::Escape;
-    press.fromKeypad = event.modifiers() & Qt::KeypadModifier;
-    press.withModifiers = (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    press.fromKeypad = modifiers & Qt::KeypadModifier;
+    press.withModifiers = (modifiers & ~Qt::KeypadModifier) != Qt::NoModifier;
     press.autoRepeat = event.isAutoRepeat();
+    press.ctrl = modifiers & Qt::ControlModifier;
+    press.shift = modifiers & Qt::ShiftModifier;
+    if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+        press.key = digitKey(key - Qt::Key_1 + 1);
+        return press;
+    }
+    if (press.shift) {
+        if (const int d = shiftedDigitOf(event); d != 0) {
+            press.key = digitKey(d);
+            return press;
+        }
+    }
+    for (const KeyName &name : kKeyNames)
+        if (name.qtKey == key)
+            press.key = name.key;
     return press;
 }
 
@@ -128,12 +192,13 @@ MainWindow::MainWindow(TForm1 &form, Dialogs &dialogs, QWidget *parent)
     qApp->installEventFilter(this);
     syncFromModel();
 
-    // Fixed single border: the client area keeps its designed size and cannot be resized.
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    // The window opens at its designed size (or the size it had when it was last closed)
+    // and can be enlarged; it never gets smaller than designed.
     adjustSize();
-    setFixedSize(sizeHint());
+    setMinimumSize(sizeHint());
+    if (const PlayOptions &options = m_form.playOptions(); options.windowWidth > 0)
+        resize(QSize(options.windowWidth, options.windowHeight).expandedTo(minimumSize()));
+    layOutClientArea();
 }
 
 MainWindow::~MainWindow()
@@ -179,6 +244,8 @@ void MainWindow::buildMenus()
             action->setCheckable(true);
             languages->addAction(action);
         }
+        if (row.id == ControlId::mnShowMistakes)
+            action->setCheckable(true);
         if (!row.isSeparator) {
             const ControlId id = row.id;
             connect(action, &QAction::triggered, this,
@@ -190,8 +257,7 @@ void MainWindow::buildMenus()
 void MainWindow::buildClientArea()
 {
     m_client = new QWidget(this);
-    const ControlRow &status = controlRow(ControlId::sb1);
-    m_client->setFixedSize(status.geometry.width, status.geometry.y + status.geometry.height);
+    m_client->setMinimumSize(kDesignedClientWidth, kDesignedClientHeight);
     setCentralWidget(m_client);
     m_widgets[slot(ControlId::Form1)] = m_client;
     watchHover(m_client, ControlId::Form1);
@@ -205,6 +271,52 @@ void MainWindow::buildClientArea()
         widget->setGeometry(rectOf(row));
     }
     buildBoard(m_widgets[slot(ControlId::Panel2)]);
+    buildBranchLine();
+}
+
+void MainWindow::buildBranchLine()
+{
+    // The open branch's line stands at the right end of the status line, apart from the
+    // hints that come and go at its left.
+    m_branchLine = new QLabel(m_widgets[slot(ControlId::sb1)]);
+    m_branchLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_branchLine->setStyleSheet(QStringLiteral("color: #7a3e00; font-weight: bold;"));
+}
+
+void MainWindow::layOutClientArea()
+{
+    if (m_board == nullptr || m_branchLine == nullptr)
+        return; // still being built
+    const int w = m_client->width(), h = m_client->height();
+    for (const ControlRow &row : mainControlTable()) {
+        QWidget *widget = m_widgets[slot(row.id)];
+        if (widget == nullptr || row.id == ControlId::Form1 || row.kind == ControlKind::MenuItem)
+            continue;
+        const ControlRect r = placeControl(row.id, w, h);
+        widget->setGeometry(r.x, r.y, r.width, r.height);
+    }
+    const double s = boardScale(w, h);
+    const ControlRect board = scaled({25, 20, TPICSD33::kSize, TPICSD33::kSize}, s);
+    m_board->setGeometry(board.x, board.y, board.width, board.height);
+    const QFont labelFont = designedFont("MS Sans Serif", static_cast<int>(13 * s), true);
+    const int rowY[9] = {38, 85, 132, 179, 226, 273, 320, 367, 415};
+    const int colX[9] = {46, 92, 138, 185, 231, 277, 324, 370, 417};
+    for (std::size_t i = 0; i < 9; ++i) {
+        m_rowLabels[i]->setFont(labelFont);
+        m_rowLabels[i]->adjustSize();
+        m_rowLabels[i]->move(static_cast<int>(10 * s), static_cast<int>(rowY[i] * s));
+        m_colLabels[i]->setFont(labelFont);
+        m_colLabels[i]->adjustSize();
+        m_colLabels[i]->move(static_cast<int>(colX[i] * s), static_cast<int>(3 * s));
+    }
+    for (int d = 1; d <= 9; ++d) {
+        const QRect bar = m_widgets[slot(progressBarOf(d))]->geometry();
+        m_barDigits[static_cast<std::size_t>(d - 1)]->setGeometry(bar.x() - 2, bar.bottom() + 1,
+                                                                  bar.width() + 4, 13);
+    }
+    QWidget *status = m_widgets[slot(ControlId::sb1)];
+    m_branchLine->setGeometry(status->width() / 3, 0, status->width() * 2 / 3 - 4,
+                              status->height());
 }
 
 QWidget *MainWindow::buildControl(const ControlRow &row, QWidget *parent)
@@ -299,6 +411,10 @@ QWidget *MainWindow::buildProgressBar(const ControlRow &row, QWidget *parent)
     bar->setMaximum(9);
     bar->setCursor(Qt::PointingHandCursor);
     const int digit = static_cast<int>(row.id) - static_cast<int>(ControlId::ProgressBar1) + 1;
+    auto *label = new QLabel(QString::number(digit), parent);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFont(designedFont("Arial", 10, true));
+    m_barDigits[static_cast<std::size_t>(digit - 1)] = label;
     connect(bar, &Tmousepb::pressed, this, [this, digit](Qt::MouseButton button) {
         if (button == Qt::LeftButton || button == Qt::RightButton) {
             const MouseButton which
@@ -318,6 +434,8 @@ QWidget *MainWindow::buildToolButton(const ControlRow &row, QWidget *parent)
         button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(qs(row.icon))));
         button->setIconSize(QSize(16, 16));
     }
+    // Pause stays down while the game is paused, Start Branch while a branch is open.
+    button->setCheckable(row.id == ControlId::btPause || row.id == ControlId::btStartBranch);
     watchHover(button, row.id);
     const ControlId id = row.id;
     connect(button, &QToolButton::clicked, this,
@@ -378,6 +496,8 @@ void MainWindow::buildBoard(QWidget *panel)
         auto *colLabel = new QLabel(QString::number(i + 1), panel);
         colLabel->setFont(labelFont);
         colLabel->move(colX[i], 3);
+        m_rowLabels[static_cast<std::size_t>(i)] = rowLabel;
+        m_colLabels[static_cast<std::size_t>(i)] = colLabel;
     }
     m_board = new BoardWidget(&m_form.game().board(), panel);
     m_board->move(25, 20);
@@ -437,7 +557,12 @@ void MainWindow::syncFromModel()
         auto *bar = static_cast<Tmousepb *>(m_widgets[slot(progressBarOf(d))]);
         bar->setPosition(m_form.game().progressBar(d).position);
         bar->setBarColour(m_form.game().progressBar(d).color);
+        const QString tip = qs(m_form.progressBarTooltip(d));
+        bar->setToolTip(tip);
+        m_barDigits[static_cast<std::size_t>(d - 1)]->setToolTip(tip);
     }
+    m_branchLine->setText(qs(m_form.branchStatusText()));
+    m_board->setCoverText(qs(m_form.text("msg_paused")));
     syncClock();
 
     syncCandidatePad();
@@ -454,8 +579,15 @@ void MainWindow::syncControl(ControlId id)
     const Control &c = m_form.control(id);
     const ControlRow &row = c.row();
     if (QAction *action = m_actions[slot(id)]) {
-        if (!row.isSeparator)
-            action->setText(qs(c.caption));
+        if (!row.isSeparator) {
+            QString text = qs(c.caption);
+            if (const std::string_view keys = shortcutText(id); !keys.empty())
+                text += QLatin1Char('\t')
+                    + qs(keys); // shown beside the item; the model reads the keys
+            action->setText(text);
+        }
+        if (action->isCheckable())
+            action->setChecked(c.checked);
         action->setVisible(c.visible);
         action->setEnabled(c.enabled);
         if (action->isCheckable())
@@ -484,9 +616,16 @@ void MainWindow::syncControl(ControlId id)
     case ControlKind::GlassButton:
         static_cast<QToolButton *>(w)->setChecked(c.down);
         break;
-    case ControlKind::ToolButton:
-        w->setToolTip(qs(c.hint));
+    case ControlKind::ToolButton: {
+        QString tip = qs(c.hint);
+        if (const std::string_view keys = shortcutText(id); !keys.empty())
+            tip += QStringLiteral(" (%1)").arg(qs(keys));
+        w->setToolTip(tip);
+        auto *button = static_cast<QToolButton *>(w);
+        if (button->isCheckable())
+            button->setChecked(c.checked);
         break;
+    }
     case ControlKind::Label:
         static_cast<QLabel *>(w)->setText(qs(c.caption));
         w->setVisible(c.visible);
@@ -501,7 +640,15 @@ void MainWindow::syncCandidatePad()
     const bool shouldShow = m_form.frmtile().visible;
     if (shouldShow && !m_padDialog->isVisible()) {
         const PixelPos offset = m_form.padOffset();
-        m_padDialog->move(frameGeometry().topLeft() + QPoint(offset.x, offset.y));
+        // The offset is for the designed board; on a grown board the pad keeps its place below
+        // and right of its cell: the board's corner in the client area (26, 21 inside the
+        // frame at (6, 31)) and the cell's far corner move out with the scale.
+        const double grown = m_board->paintScale() - 1.0;
+        const CellPos target = m_form.padTarget();
+        const PixelPos cell = TPICSD33::cellOrigin(target.row, target.col);
+        const QPoint shift(static_cast<int>(grown * (26 + cell.x + TPicNode::kSize)),
+                           static_cast<int>(grown * (21 + cell.y + TPicNode::kSize)));
+        m_padDialog->move(frameGeometry().topLeft() + QPoint(offset.x, offset.y) + shift);
     }
     if (shouldShow != m_padDialog->isVisible())
         m_padDialog->syncFromModel();
@@ -546,6 +693,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (forwardKey(watched, event))
         return true;
+    if (watched == m_client && event->type() == QEvent::Resize)
+        layOutClientArea();
     const auto hovered = m_hoverIds.find(watched);
     if (event->type() == QEvent::Enter && hovered != m_hoverIds.end())
         runAndSync([&] { m_form.controlHovered(hovered->second); });
@@ -570,6 +719,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    m_form.rememberWindowSize(width(), height());
     m_form.FormClose();
     event->accept();
 }
@@ -583,12 +733,12 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::cellPressed(int row, int col, MouseButton button)
 {
-    runAndSync([&] { m_form.cellClick(row, col, button); });
+    runAndSync([&] { m_form.boardMousePress(row, col, 0, button); });
 }
 
 void MainWindow::candidatePressed(int row, int col, int digit, MouseButton button)
 {
-    runAndSync([&] { m_form.game().candidateClick(row, col, digit, button); });
+    runAndSync([&] { m_form.boardMousePress(row, col, digit, button); });
 }
 
 void MainWindow::cellEntered(int row, int col)

@@ -64,6 +64,9 @@ private:
     QWidget *buildDigitButton(const ControlRow &row, QWidget *parent);
     QWidget *buildLabel(const ControlRow &row, QWidget *parent);
     void buildBoard(QWidget *panel);
+    void buildBranchLine();
+    /// Places every control for the client area's present size (the board grows with it).
+    void layOutClientArea();
     void watchHover(QWidget *widget, ControlId id);
     void runAndSync(const std::function<void()> &handler);
     void syncControl(ControlId id);
@@ -90,6 +93,10 @@ private:
     std::array<QMenu *, kControlCount> m_menus{};
     std::array<QAction *, kControlCount> m_actions{};
     std::array<QWidget *, kControlCount> m_widgets{};
+    std::array<QLabel *, 9> m_rowLabels{};
+    std::array<QLabel *, 9> m_colLabels{};
+    std::array<QLabel *, 9> m_barDigits{}; ///< the digit under each progress bar
+    QLabel *m_branchLine = nullptr;
     std::map<QObject *, ControlId> m_hoverIds;
     std::map<std::string, QWidget *> m_secondaryWindows;
     QtTranslations m_qtTexts;

@@ -42,15 +42,54 @@ MouseButton buttonArg(std::span<const std::string_view> args, std::size_t at)
     throw ScriptError{"bad argument '" + std::string(args[at]) + "': expected left or right"};
 }
 
-Key keyArg(std::string_view word)
+struct KeyWord
 {
-    if (word.size() == 1 && word[0] >= '1' && word[0] <= '9')
-        return digitKey(word[0] - '0');
-    if (word == "tab")
-        return Key::Tab;
-    if (word == "esc")
-        return Key::Escape;
-    throw ScriptError{"bad argument '" + std::string(word) + "': expected a key 1..9, tab or esc"};
+    std::string_view word;
+    Key key;
+};
+constexpr KeyWord kKeyWords[] = {
+    {"tab", Key::Tab},     {"esc", Key::Escape},    {"up", Key::Up},
+    {"down", Key::Down},   {"left", Key::Left},     {"right", Key::Right},
+    {"home", Key::Home},   {"end", Key::End},       {"enter", Key::Enter},
+    {"space", Key::Space}, {"delete", Key::Delete}, {"backspace", Key::Backspace},
+    {"f1", Key::F1},       {"f5", Key::F5},         {"n", Key::N},
+    {"p", Key::P},         {"r", Key::R},           {"y", Key::Y},
+    {"z", Key::Z},
+};
+
+/// A key with its modifiers: "5", "up", "shift+5", "ctrl+shift+z", "kp5" (the keypad's 5).
+KeyPress keyArg(std::string_view word)
+{
+    const std::string whole(word);
+    KeyPress press;
+    while (true) {
+        if (word.starts_with("ctrl+"))
+            press.ctrl = true;
+        else if (word.starts_with("shift+"))
+            press.shift = true;
+        else
+            break;
+        word.remove_prefix(word.find('+') + 1);
+    }
+    if (word.starts_with("kp") && word.size() == 3) {
+        press.fromKeypad = true;
+        word.remove_prefix(2);
+    }
+    press.withModifiers = press.ctrl || press.shift;
+    if (word.size() == 1 && word[0] >= '1' && word[0] <= '9') {
+        press.key = digitKey(word[0] - '0');
+        return press;
+    }
+    for (const KeyWord &k : kKeyWords) {
+        if (k.word == word && !press.fromKeypad) {
+            press.key = k.key;
+            return press;
+        }
+    }
+    throw ScriptError{"bad argument '" + whole
+                      + "': expected a key (1..9, kp1..kp9, tab, esc, up, down, left, right, home, "
+                        "end, enter, space, delete, backspace, f1, f5, n, p, r, y, z), optionally "
+                        "after ctrl+ and shift+"};
 }
 
 /// The 81 givens with "0" for an empty cell; "." is read as "0".
@@ -147,6 +186,9 @@ std::span<const SessionDriver::Action> SessionDriver::actions()
         {"hint close",    0, 0, Hint, true,  &S::hintClose,    NoControl, 0},
         {"solution",      0, 0, Main, false, &S::press,        ControlId::btsolve, 0},
         {"restart",       0, 0, Main, false, &S::press,        ControlId::btRestart, 0},
+        {"pause",         0, 0, Main, false, &S::press,        ControlId::btPause, 0},
+        {"rewind",        0, 0, Main, false, &S::press,        ControlId::btRewind, 0},
+        {"mistakes",      0, 0, Main, false, &S::press,        ControlId::mnShowMistakes, 0},
         {"exit",          0, 0, Main, false, &S::exitProgram,  NoControl, 0},
         {"continue",      0, 0, Main, false, &S::press,        ControlId::mnContinue, 0},
         {"save-replay",   1, 1, Main, false, &S::saveReplay,   ControlId::savet, 0},
@@ -224,13 +266,12 @@ void SessionDriver::digit(const Action &, Args args)
 
 void SessionDriver::key(const Action &, Args args)
 {
-    const Key pressed = keyArg(args[0]);
+    const KeyPress keyPress = keyArg(args[0]);
     if (form().frmtile().visible) {
-        form().frmtile().keyPress(pressed);
+        form().frmtile().keyPress(keyPress.key);
         return;
     }
     // The application-wide preview sees the key before the window's own handler.
-    const KeyPress keyPress{pressed};
     if (!form().ApplicationEvents1Message(keyPress, true))
         form().FormKeyDown(keyPress);
 }
@@ -242,7 +283,7 @@ void SessionDriver::click(const Action &, Args args)
     const MouseButton button = buttonArg(args, 2);
     reachMainWindow(hitTest(row, col, 0));
     if (hitTest(row, col, 0).row != 0)
-        form().cellClick(row, col, button);
+        form().boardMousePress(row, col, 0, button);
 }
 
 void SessionDriver::candidate(const Action &, Args args)
@@ -256,10 +297,7 @@ void SessionDriver::candidate(const Action &, Args args)
     const MousePlace target = hitTest(row, col, d);
     if (target.row == 0)
         return;
-    if (target.digit == 0)
-        form().cellClick(row, col, button);
-    else
-        form().game().candidateClick(row, col, d, button);
+    form().boardMousePress(row, col, target.digit, button);
 }
 
 void SessionDriver::mode(const Action &action, Args)
@@ -305,7 +343,7 @@ void SessionDriver::padCell(const Action &, Args args)
     const int col = numberArg(args[1], 1, 9, "a column");
     reachMainWindow(hitTest(row, col, 0));
     if (hitTest(row, col, 0).row != 0)
-        form().cellClick(row, col, MouseButton::Right);
+        form().boardMousePress(row, col, 0, MouseButton::Right);
 }
 
 void SessionDriver::exitProgram(const Action &, Args)

@@ -282,7 +282,32 @@ void SessionDriver::writeShow()
           << " mode=" << modeName(game.mode()) << " level=" << levelNumber(board.nd)
           << " solved=" << (form().control(ControlId::WC_Label).visible ? 1 : 0)
           << " clock=" << (game.clock().timerenabled() ? "running" : "stopped")
-          << " board=" << takeSnapshot(board) << " shown=" << shown << '\n';
+          << " board=" << takeSnapshot(board) << " shown=" << shown;
+    // What only some sessions see, written only then: the keyboard cursor, the pause, the
+    // digits marked as mistakes while they are played.
+    if (board.cursor.visible)
+        m_out << " cursor=" << board.cursor.row << ',' << board.cursor.col;
+    if (game.paused())
+        m_out << " paused";
+    std::string mistakes;
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c)
+            if (board.mistakes[static_cast<std::size_t>(cellIndex(r, c))])
+                mistakes += (mistakes.empty() ? "" : ",") + std::to_string(r) + std::to_string(c);
+    if (!mistakes.empty())
+        m_out << " mistakes=" << mistakes;
+    std::string removals;
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            const DigitSet removed = board.hintRemovals[static_cast<std::size_t>(cellIndex(r, c))];
+            if (!removed.isEmpty())
+                removals += (removals.empty() ? "" : ",") + std::to_string(r) + std::to_string(c)
+                    + "-" + removed.toText();
+        }
+    }
+    if (!removals.empty())
+        m_out << " removals=" << removals;
+    m_out << '\n';
     m_out.flush();
 }
 

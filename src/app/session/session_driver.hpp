@@ -11,6 +11,9 @@
 // word such as "mode pencil"), how many arguments it takes, which window it belongs to, whether
 // it may be used while the hint window is open, and its handler.
 //
+// A key is named with its modifiers ("key up", "key shift+5", "key ctrl+shift+z", "key kp4" for
+// the keypad's 4) and goes through the same handlers as the window's key events.
+//
 // Conventions that make a script mean one thing:
 // - the program starts as it does for a player (FormCreate, then the board's appearance), on
 //   an empty in-memory data folder that lives for the whole session; the random source is

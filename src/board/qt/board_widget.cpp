@@ -17,6 +17,11 @@ namespace kestrel {
 namespace {
 
 constexpr Colour kFrameColour = 0x000000FF; // hover frame: red
+constexpr Colour kCursorColour = 0x0000A5FF; // keyboard cursor frame: orange
+constexpr Colour kMistakeColour = 0x000000FE; // a mistake, as Check Error paints it
+constexpr Colour kRemovalColour = 0x00C8AAFF; // a candidate the hint on show removes: pink
+const QColor kCursorTint(255, 165, 0, 34); // the cursor's row, column and box
+const QColor kCoverColour(96, 104, 120);
 constexpr Colour kBevelLight = 0x00FFFFFF; // raised bevel, top and left
 constexpr Colour kBevelDark = 0x00A0A0A0; // raised bevel, bottom and right
 
@@ -33,10 +38,10 @@ enum class Bevel { Raised, None };
 
 /// Paints one panel at `rect`: background, bevel, centred caption, then the hover frame.
 void paintPanel(QPainter &painter, const QRect &rect, const Tmousepanel &panel, const QFont &font,
-                Bevel bevel)
+                Bevel bevel, Colour background)
 {
     const int x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
-    painter.fillRect(rect, toQColor(panel.color));
+    painter.fillRect(rect, toQColor(background));
     if (bevel == Bevel::Raised) {
         // Dark wins at the two corners where the lines meet, as a raised Windows panel draws.
         painter.fillRect(x, y, w - 1, 1, toQColor(kBevelLight));
@@ -93,11 +98,30 @@ std::optional<MouseButton> buttonOf(Qt::MouseButton button)
     }
 }
 
+/// The cursor's frame: three pixels wide, just inside the cell.
+void paintCursor(QPainter &painter, const BoardCursor &cursor)
+{
+    const PixelPos origin = TPICSD33::cellOrigin(cursor.row, cursor.col);
+    QPen pen(toQColor(kCursorColour), 3);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(
+        QRectF(origin.x + 1.5, origin.y + 1.5, TPicNode::kSize - 3, TPicNode::kSize - 3));
+}
+
+/// Pixels of the widget per pixel of the designed board.
+double scaleOf(const QWidget &widget)
+{
+    return std::max(1.0, std::min(widget.width(), widget.height()) / double(TPICSD33::kSize));
+}
+
 } // namespace
 
 BoardWidget::BoardWidget(TPICSD33 *board, QWidget *parent) : QWidget(parent), m_board(board)
 {
-    setFixedSize(TPICSD33::kSize, TPICSD33::kSize);
+    setMinimumSize(TPICSD33::kSize, TPICSD33::kSize);
+    resize(TPICSD33::kSize, TPICSD33::kSize);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -118,6 +142,10 @@ HitTarget BoardWidget::hitTest(QPoint pos) const
 {
     if (m_board == nullptr)
         return {};
+    // Hit-tested on the designed board: the point is taken back by the painting scale.
+    const double scale = scaleOf(*this);
+    pos = QPoint(static_cast<int>(std::floor(pos.x() / scale)),
+                 static_cast<int>(std::floor(pos.y() / scale)));
     const std::optional<int> row = lineAt(pos.y());
     const std::optional<int> col = lineAt(pos.x());
     if (!row || !col)
@@ -136,23 +164,39 @@ HitTarget BoardWidget::hitTest(QPoint pos) const
     return {*row, *col, 0};
 }
 
+double BoardWidget::paintScale() const
+{
+    return scaleOf(*this);
+}
+
 void BoardWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     if (m_board == nullptr)
         return;
-
+    // The board is drawn at its designed size through the scale: the painter renders the
+    // digits and lines at the widget's size and the screen's pixel density.
+    painter.scale(paintScale(), paintScale());
+    if (m_board->covered) {
+        paintCover(painter);
+        return;
+    }
     const QString candidateFamily = QGuiApplication::font().family();
     const QString bigFamily = QString::fromStdString(m_board->fontName);
+    const BoardCursor &cursor = m_board->cursor;
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             const TPicNode &node = m_board->cell(r, c);
             if (!node.visible)
                 continue;
             const PixelPos origin = TPICSD33::cellOrigin(r, c);
-            paintPanel(painter, QRect(origin.x, origin.y, TPicNode::kSize, TPicNode::kSize), node,
-                       fontFor(bigFamily, node.fontSize), Bevel::Raised);
+            const QRect cellRect(origin.x, origin.y, TPicNode::kSize, TPicNode::kSize);
+            const bool mistake = m_board->mistakes[static_cast<std::size_t>(cellIndex(r, c))];
+            paintPanel(painter, cellRect, node, fontFor(bigFamily, node.fontSize), Bevel::Raised,
+                       mistake ? kMistakeColour : node.color);
+            const DigitSet removals
+                = m_board->hintRemovals[static_cast<std::size_t>(cellIndex(r, c))];
             for (int d = 1; d <= 9; ++d) {
                 const Tmousepanel &sub = node.hxsPanels[d];
                 if (!sub.visible)
@@ -161,10 +205,26 @@ void BoardWidget::paintEvent(QPaintEvent *)
                 paintPanel(painter,
                            QRect(origin.x + offset.x, origin.y + offset.y, TPicNode::kSubSize,
                                  TPicNode::kSubSize),
-                           sub, fontFor(candidateFamily, sub.fontSize), Bevel::None);
+                           sub, fontFor(candidateFamily, sub.fontSize), Bevel::None,
+                           removals.has(d) ? kRemovalColour : sub.color);
             }
+            if (cursor.visible && cursor.seesCell(r, c))
+                painter.fillRect(cellRect, kCursorTint);
         }
     }
+    if (cursor.visible)
+        paintCursor(painter, cursor);
+}
+
+void BoardWidget::paintCover(QPainter &painter)
+{
+    const QRect board(0, 0, TPICSD33::kSize, TPICSD33::kSize);
+    painter.fillRect(board.adjusted(2, 2, -2, -2), kCoverColour);
+    painter.setPen(Qt::white);
+    QFont font = fontFor(QGuiApplication::font().family(), 16);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(board, Qt::AlignCenter | Qt::TextWordWrap, m_coverText);
 }
 
 bool BoardWidget::takesInput() const

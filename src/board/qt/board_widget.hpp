@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace kestrel {
 
 class TPICSD33;
@@ -53,6 +55,12 @@ public:
     /// Sends mouse events to `events` (not owned; null for none).
     void setEvents(BoardEvents *events) { m_events = events; }
 
+    /// The text shown on the board while the game is paused and the board covered.
+    void setCoverText(const QString &text) { m_coverText = text; }
+    /// Pixels of the widget per pixel of the designed 422 x 422 board (1 at the designed
+    /// size): the board grows with the widget, keeping its square shape.
+    double paintScale() const;
+
     /// The cell or visible sub-panel under `pos` (widget coordinates).
     HitTarget hitTest(QPoint pos) const;
 
@@ -72,10 +80,12 @@ private:
     /// Makes `target` the one hovered thing, reporting the leave of the old one first.
     void hover(HitTarget target);
     bool takesInput() const;
+    void paintCover(QPainter &painter);
 
     TPICSD33 *m_board = nullptr;
     BoardEvents *m_events = nullptr;
     HitTarget m_hovered;
+    QString m_coverText;
 };
 
 } // namespace kestrel

@@ -330,8 +330,10 @@ TEST(SessionDriver, StopsAtTheFirstLineThatCannotRun)
          "error line 1: bad argument '0': expected a digit 1..9\n"},
         {"a missing argument", "click 1\n", SessionDriver::kScriptError, 0, "",
          "error line 1: wrong number of arguments for 'click'\n"},
-        {"a key the program does not handle", "key f1\n", SessionDriver::kScriptError, 0, "",
-         "error line 1: bad argument 'f1': expected a key 1..9, tab or esc\n"},
+        {"a key the program does not handle", "key f9\n", SessionDriver::kScriptError, 0, "",
+         "error line 1: bad argument 'f9': expected a key (1..9, kp1..kp9, tab, esc, up, down, "
+         "left, right, home, end, enter, space, delete, backspace, f1, f5, n, p, r, y, z), "
+         "optionally after ctrl+ and shift+\n"},
         {"short givens", "puzzle 123\n", SessionDriver::kScriptError, 0, "",
          "error line 1: bad argument: the givens must be 81 characters of 1-9, 0 or .\n"},
         {"the pad is closed", "pad 5\n", SessionDriver::kScriptError, 0, "",
