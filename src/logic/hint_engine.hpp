@@ -211,10 +211,7 @@ public:
     /// Candidates of engine cell e that the shown hint removes (painted in kHintRemoved).
     DigitSet removedHighlight(int e) const { return digitsOf(m_removedHighlight[e]); }
     /// Applications of each second-ladder technique since the engine was made.
-    const std::array<int, kFullTechniqueCount> &fullTechniqueCount() const
-    {
-        return m_fullCount;
-    }
+    const std::array<int, kFullTechniqueCount> &fullTechniqueCount() const { return m_fullCount; }
     /// Name of the hardest technique used since the last reset (the highest weight; "none").
     std::string_view hardestTechniqueName() const { return m_hardestName; }
     /// Name of each first-ladder technique slot, as `grade --full` prints it.

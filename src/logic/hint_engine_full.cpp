@@ -9,10 +9,18 @@ namespace kestrel {
 namespace {
 
 constexpr std::array<std::string_view, HintEngine::kTechniqueSlots> kSlotNames = {
-    "HiddenSingle",    "NakedSingle",           "Intersection",
-    "NakedSubset",     "HiddenSubset",          "UniqueRectangleCorner",
-    "UniqueRectangleExtraDigit", "UniqueRectangleSplitPair", "ChainMixed",
-    "ChainOneDigit",   "ChainTwoCandidate",     "Stuck",
+    "HiddenSingle",
+    "NakedSingle",
+    "Intersection",
+    "NakedSubset",
+    "HiddenSubset",
+    "UniqueRectangleCorner",
+    "UniqueRectangleExtraDigit",
+    "UniqueRectangleSplitPair",
+    "ChainMixed",
+    "ChainOneDigit",
+    "ChainTwoCandidate",
+    "Stuck",
 };
 
 /// `text` with every "{name}" replaced by `value`.

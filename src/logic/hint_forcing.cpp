@@ -66,8 +66,8 @@ void propagate(Probe &p)
             }
             if ((once | p.placedInUnit[u]) != 511) {
                 p.contradiction = true;
-                const int d = std::countr_zero(static_cast<unsigned>(~(once | p.placedInUnit[u])))
-                    + 1;
+                const int d
+                    = std::countr_zero(static_cast<unsigned>(~(once | p.placedInUnit[u]))) + 1;
                 p.why = std::to_string(d) + "@" + HintEngine::cellName(t.units[u][0]) + "-"
                     + HintEngine::cellName(t.units[u][8]);
                 return;

@@ -20,8 +20,7 @@ constexpr std::array<FullTechniqueInfo, kFullTechniqueCount> kInfo = {{
     {"TwoStringKite", "hint.kite", "双线风筝: 数字 {digit} 在 {cells}, 删除 {removes}", 150},
     {"Swordfish", "hint.swordfish", "剑鱼: 数字 {digit} 在 {cells}, 删除 {removes}", 150},
     {"W-Wing", "hint.wwing", "W-Wing: {cells} 都是 {digit}, 删除 {removes}", 150},
-    {"SimpleColouring", "hint.colouring", "单数字染色: 数字 {digit}, {chain}, 删除 {removes}",
-     150},
+    {"SimpleColouring", "hint.colouring", "单数字染色: 数字 {digit}, {chain}, 删除 {removes}", 150},
     {"XY-Wing", "hint.xywing", "XY-Wing: {cells}, 删除 {removes}", 160},
     {"Jellyfish", "hint.jellyfish", "水母: 数字 {digit} 在 {cells}, 删除 {removes}", 160},
     {"XYZ-Wing", "hint.xyzwing", "XYZ-Wing: {cells}, 删除 {removes}", 180},
@@ -79,8 +78,8 @@ GridTables::GridTables() noexcept
     for (int e = 0; e < 81; ++e) {
         for (const int u : unitsOf[e])
             peers[e] = peers[e] | unitCells[u];
-        peers[e] = peers[e].minus(CellSet{e < 64 ? std::uint64_t(1) << e : 0,
-                                          e < 64 ? 0 : std::uint64_t(1) << (e - 64)});
+        peers[e] = peers[e].minus(
+            CellSet{e < 64 ? std::uint64_t(1) << e : 0, e < 64 ? 0 : std::uint64_t(1) << (e - 64)});
     }
 }
 

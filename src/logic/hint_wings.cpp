@@ -131,7 +131,8 @@ bool findRemotePair(const MaskGrid &grid, Deduction &deduction)
             // A cell seeing both colours sees both digits of the pair.
             CellSet targets;
             for (int e = 0; e < 81; ++e)
-                if ((grid[e] & pair) && grid[e] != pair && !(gridTables().peers[e] & side[0]).isEmpty()
+                if ((grid[e] & pair) && grid[e] != pair
+                    && !(gridTables().peers[e] & side[0]).isEmpty()
                     && !(gridTables().peers[e] & side[1]).isEmpty())
                     targets.add(e);
             if (targets.isEmpty())
@@ -264,8 +265,8 @@ bool findAlsXz(const MaskGrid &grid, Deduction &deduction)
                         continue;
                     const CellSet zCells
                         = cellsOfDigit(grid, a.cells, z) | cellsOfDigit(grid, b.cells, z);
-                    const CellSet targets = (seenByAll(zCells) & cellsWith(grid, z))
-                                                .minus(a.cells | b.cells);
+                    const CellSet targets
+                        = (seenByAll(zCells) & cellsWith(grid, z)).minus(a.cells | b.cells);
                     if (targets.isEmpty())
                         continue;
                     deduction.technique = FullTechnique::AlsXz;
