@@ -86,14 +86,14 @@ bool HintEngine::runFullLadder()
         return false;
     };
     if (m_check == PuzzleCheck::Several)
-        return say(HintOutcome::SeveralSolutions, "hint.several",
+        return say(HintOutcome::SeveralSolutions, "frmsolover.hint.several",
                    "这道题不止一个解, 无法再用逻辑推下去!");
     if (m_check == PuzzleCheck::NoSolution)
-        return say(HintOutcome::NoSolution, "hint.nosolution", "这道题无解!");
+        return say(HintOutcome::NoSolution, "frmsolover.hint.nosolution", "这道题无解!");
     for (int e = 0; e < kCells; ++e) {
         const int digit = m_solution[static_cast<std::size_t>(gridIndex(e))] - '0';
         if (m_candMask[e] && !(m_candMask[e] & (1 << (digit - 1))))
-            return say(HintOutcome::NoSolution, "hint.candidates",
+            return say(HintOutcome::NoSolution, "frmsolover.hint.candidates",
                        "候选数中已删去了正确答案, 请检查!");
     }
     if (!m_forcing)
