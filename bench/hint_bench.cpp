@@ -122,4 +122,48 @@ void BM_EachHintHardEngine(benchmark::State &state)
 }
 BENCHMARK(BM_EachHintHardEngine)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Each search for a hint on the full ladder (the window's), engine alone; reports the mean, the
+// slowest hint, the puzzle it was found on and how many puzzles were finished.
+void BM_EachHintHardFullLadder(benchmark::State &state)
+{
+    const auto puzzles = hardPuzzles();
+    const auto engine = std::make_unique<kestrel::HintEngine>();
+    engine->setLadder(kestrel::HintLadder::Full);
+    double slowest = 0;
+    double total = 0;
+    long hints = 0;
+    long solved = 0;
+    std::size_t slowestPuzzle = 0;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < puzzles.size(); ++i) {
+            engine->reset();
+            engine->loadPuzzle(puzzles[i]);
+            for (int step = 0; step < 2000; ++step) {
+                const auto start = std::chrono::steady_clock::now();
+                const kestrel::HintOutcome outcome = engine->findNextHint();
+                const double seconds
+                    = std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                          .count();
+                if (seconds > slowest) {
+                    slowest = seconds;
+                    slowestPuzzle = i;
+                }
+                total += seconds;
+                ++hints;
+                if (outcome != kestrel::HintOutcome::Found) {
+                    solved += outcome == kestrel::HintOutcome::Solved ? 1 : 0;
+                    break;
+                }
+                engine->carryOut();
+            }
+        }
+    }
+    state.counters["hints"] = static_cast<double>(hints);
+    state.counters["solved"] = static_cast<double>(solved);
+    state.counters["mean_hint_us"] = hints ? 1e6 * total / static_cast<double>(hints) : 0;
+    state.counters["slowest_hint_ms"] = 1e3 * slowest;
+    state.counters["slowest_puzzle_line"] = static_cast<double>(slowestPuzzle);
+}
+BENCHMARK(BM_EachHintHardFullLadder)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 } // namespace

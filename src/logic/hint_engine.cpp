@@ -63,6 +63,9 @@ void HintEngine::reset()
     clearChainState();
     m_cellList.clear();
     m_difficultyScore = 0;
+    m_hardestName = "none";
+    m_hardestWeight = 0;
+    m_removedHighlight.fill(0);
 }
 
 void HintEngine::load(const CandidateGrid &grid, GridLoad how)
@@ -71,6 +74,7 @@ void HintEngine::load(const CandidateGrid &grid, GridLoad how)
     m_boxOpen.fill(kFullMask);
     m_value.fill(0);
     m_placedCount = 0;
+    m_check = PuzzleCheck::Unknown;
     for (int e = 0; e < kCells; ++e) {
         const CandidateCell &cell = grid[gridIndex(e)];
         if (cell.hasValue)
@@ -125,9 +129,12 @@ std::string HintEngine::valuesText() const
 HintOutcome HintEngine::findNextHint()
 {
     clearHighlights();
+    m_removedHighlight.fill(0);
     m_text.clear();
     m_searching = true;
     runLadder();
+    if (m_searching && m_ladder == HintLadder::Full && !runFullLadder())
+        return m_outcome;
     const bool found = !m_searching;
     if (found)
         m_hintShown = true;
@@ -165,6 +172,7 @@ void HintEngine::carryOut()
     m_searching = false;
     m_text.clear();
     clearHighlights();
+    m_removedHighlight.fill(0);
 }
 
 void HintEngine::runLadder()
@@ -277,6 +285,8 @@ void HintEngine::addWeight(HintTechnique technique)
     const int slot = static_cast<int>(technique);
     m_difficultyScore += kWeights[slot];
     ++m_techniqueCount[slot];
+    if (technique != HintTechnique::Stuck)
+        noteHardest(techniqueName(technique), kWeights[slot]);
 }
 
 } // namespace kestrel

@@ -29,9 +29,12 @@
 
 #include "core/colour.hpp"
 #include "core/digit_set.hpp"
+#include "logic/hint_full.hpp"
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -71,7 +74,15 @@ enum class HintOutcome {
     Found, ///< a technique fired: its text and highlights are shown, the hint is pending
     Solved, ///< every cell holds a value
     Stuck, ///< the ladder found nothing, yet every open cell has a candidate
-    NoSolution, ///< an open cell has no candidate left
+    NoSolution, ///< an open cell has no candidate left (or, on the full ladder, the puzzle
+                ///< or its candidates allow no solution)
+    SeveralSolutions, ///< full ladder only: stuck on a puzzle with more than one solution
+};
+
+/// Which techniques a search climbs.
+enum class HintLadder {
+    Described, ///< the first ladder alone: singles up to chains
+    Full, ///< the first ladder, then where it is stuck the second (hint_full.hpp)
 };
 
 /// What a load takes from a grid.
@@ -190,6 +201,21 @@ public:
     static std::string digitsPlain(DigitSet digits) { return digits.toText(); }
     /// Digits ascending joined by "," ("3,7").
     static std::string digitsComma(DigitSet digits);
+
+    // --- the second ladder ---------------------------------------------------------------
+    /// Chooses the ladder of the next searches; a new engine climbs the described one.
+    void setLadder(HintLadder ladder) { m_ladder = ladder; }
+    HintLadder ladder() const { return m_ladder; }
+    /// Text of a language key for the second ladder's texts; unset means the Chinese texts.
+    std::function<std::string(std::string_view)> lookup;
+    /// Candidates of engine cell e that the shown hint removes (painted in kHintRemoved).
+    DigitSet removedHighlight(int e) const { return digitsOf(m_removedHighlight[e]); }
+    /// Applications of each second-ladder technique since the engine was made.
+    const std::array<int, kFullTechniqueCount> &fullTechniqueCount() const { return m_fullCount; }
+    /// Name of the hardest technique used since the last reset (the highest weight; "none").
+    std::string_view hardestTechniqueName() const { return m_hardestName; }
+    /// Name of each first-ladder technique slot, as `grade --full` prints it.
+    static std::string_view techniqueName(HintTechnique technique) noexcept;
     /// The 20 peers of engine cell e, ascending.
     const std::array<int, 20> &peers(int e) const { return m_peers[e]; }
 
@@ -232,6 +258,14 @@ private:
     void setPendingPlacement(int digit, int e);
     void addWeight(HintTechnique technique);
     void runLadder();
+
+    // The second ladder (hint_engine_full.cpp).
+    enum class PuzzleCheck { Unknown, Unique, Several, NoSolution };
+    bool runFullLadder();
+    void checkPuzzle();
+    void applyDeduction(const Deduction &deduction);
+    std::string fullText(const Deduction &deduction) const;
+    void noteHardest(std::string_view name, int weight);
 
     // Singles, intersections and subsets (hint_singles.cpp).
     void findHiddenSingle();
@@ -277,6 +311,15 @@ private:
     Pending m_pending;
     int m_difficultyScore = 0;
     std::array<int, kTechniqueSlots> m_techniqueCount{};
+
+    HintLadder m_ladder = HintLadder::Described;
+    std::array<int, kCells> m_removedHighlight{};
+    std::array<int, kFullTechniqueCount> m_fullCount{};
+    std::string_view m_hardestName = "none";
+    int m_hardestWeight = 0;
+    PuzzleCheck m_check = PuzzleCheck::Unknown;
+    std::string m_solution; ///< the one solution, row-major board order, once checked
+    std::unique_ptr<ForcingScratch, ForcingScratchDeleter> m_forcing;
 
     // Chain search state. Digits are indexed 0..8 (digit - 1).
     std::array<std::array<std::array<int, 20>, kCells>, 9> m_peerHolders{};

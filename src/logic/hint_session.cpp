@@ -30,7 +30,10 @@ CandidateGrid boardGrid(const TPICSD33 &board, GridLoad how)
 }
 
 Tfrmsolover::Tfrmsolover(TPICSD33 &board) : m_board(board)
-{ }
+{
+    // The window teaches to the end: where the described ladder is stuck the second one runs.
+    m_engine.setLadder(HintLadder::Full);
+}
 
 void Tfrmsolover::FormCreate()
 {
@@ -92,6 +95,7 @@ void Tfrmsolover::nextStep()
             recordMove();
         return;
     }
+    m_engine.lookup = lookup;
     const HintOutcome outcome = m_engine.findNextHint();
     memoText = outcome == HintOutcome::Stuck ? text("frmsolover.stuck", kHintStuckText)
                                              : m_engine.text();
@@ -150,6 +154,9 @@ void Tfrmsolover::paintHighlights()
         const Colour colour = m_engine.highlight(e);
         cell.color = colour;
         cell.setcolor(colour);
+        // The candidates a second-ladder hint removes get their own colour on their sub-panels.
+        for (const int d : m_engine.removedHighlight(e))
+            cell.hxsPanels[static_cast<std::size_t>(d)].color = kHintRemoved;
     }
     markRemovals();
 }

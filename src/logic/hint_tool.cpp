@@ -25,8 +25,10 @@ struct Run
 /// Loads the puzzle's values and asks for hints, carrying each one out, until the engine
 /// stops (or after the first, for RunLength::FirstHint). False for a text that is not 81
 /// characters long.
-bool runEngine(Run &run, std::string_view puzzle81, RunLength length)
+bool runEngine(Run &run, std::string_view puzzle81, RunLength length,
+               HintLadder ladder = HintLadder::Described)
 {
+    run.engine->setLadder(ladder);
     if (!run.engine->loadPuzzle(puzzle81))
         return false;
     for (int step = 0; step < kMaxSteps; ++step) {
@@ -48,6 +50,8 @@ GradeStatus gradeStatus(HintOutcome outcome)
         return GradeStatus::Stuck;
     case HintOutcome::NoSolution:
         return GradeStatus::NoSolution;
+    case HintOutcome::SeveralSolutions:
+        return GradeStatus::SeveralSolutions;
     case HintOutcome::Found:
         break;
     }
@@ -67,6 +71,8 @@ std::string_view gradeStatusName(GradeStatus status) noexcept
         return "stuck";
     case GradeStatus::NoSolution:
         return "nosolution";
+    case GradeStatus::SeveralSolutions:
+        return "several";
     case GradeStatus::InvalidInput:
         break;
     }
@@ -103,12 +109,14 @@ std::string firstHintLine(std::string_view puzzle81)
     return hintTextOnOneLine(run.texts.front());
 }
 
-GradeResult gradePuzzle(std::string_view puzzle81)
+GradeResult gradePuzzle(std::string_view puzzle81, HintLadder ladder)
 {
     GradeResult result;
     Run run;
-    if (!runEngine(run, puzzle81, RunLength::UntilStopped))
+    if (!runEngine(run, puzzle81, RunLength::UntilStopped, ladder))
         return result;
+    result.fullTechniqueCount = run.engine->fullTechniqueCount();
+    result.hardestTechnique = run.engine->hardestTechniqueName();
     result.status = gradeStatus(run.outcome);
     result.difficultyScore = run.engine->difficultyScore();
     result.techniqueCount = run.engine->techniqueCount();

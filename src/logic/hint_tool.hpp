@@ -17,6 +17,7 @@ enum class GradeStatus {
     Solved, ///< every cell holds a value ("已全部解答完成!")
     Stuck, ///< the ladder found nothing more (the forum text)
     NoSolution, ///< an open cell lost its last candidate ("无解!")
+    SeveralSolutions, ///< full ladder only: stuck, and the puzzle has several solutions
     InvalidInput, ///< the puzzle text is not 81 characters
 };
 
@@ -27,6 +28,9 @@ struct GradeResult
     int difficultyScore = 0;
     std::string cells; ///< 81 characters after the engine stopped: "1".."9", "." for open
     std::array<int, HintEngine::kTechniqueSlots> techniqueCount{}; ///< applications per slot
+    /// Applications of each second-ladder technique (all zero on the described ladder).
+    std::array<int, kFullTechniqueCount> fullTechniqueCount{};
+    std::string_view hardestTechnique = "none"; ///< name of the heaviest technique used
 
     /// How often the engine applied `technique`.
     int timesUsed(HintTechnique technique) const
@@ -35,7 +39,7 @@ struct GradeResult
     }
 };
 
-/// Name of a status for reports: "solved", "stuck", "nosolution", "invalid".
+/// Name of a status for reports: "solved", "stuck", "nosolution", "several", "invalid".
 std::string_view gradeStatusName(GradeStatus status) noexcept;
 
 /// Writes a hint text on one line: every CR LF becomes " / ".
@@ -51,7 +55,8 @@ std::vector<std::string> hintSequence(std::string_view puzzle81);
 std::string firstHintLine(std::string_view puzzle81);
 
 /// Runs the engine on `puzzle81` until it stops and reports how it stopped, the score, the
-/// cells and the technique counters.
-GradeResult gradePuzzle(std::string_view puzzle81);
+/// cells and the technique counters. `ladder` chooses the techniques (the bank and the plain
+/// grade use the described ladder alone).
+GradeResult gradePuzzle(std::string_view puzzle81, HintLadder ladder = HintLadder::Described);
 
 } // namespace kestrel

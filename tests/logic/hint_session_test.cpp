@@ -264,6 +264,8 @@ TEST(HintWindow, FinalTexts)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         SessionFixture f;
+        // The described ladder's final texts; the window's own ladder goes on past them.
+        f.window->engine().setLadder(HintLadder::Described);
         putPuzzle(*f.board, c.puzzle, "", CellState::Placed);
         f.window->isPencilAndPaperMode = [&] {
             return c.pencilAndPaper;
@@ -331,6 +333,7 @@ TEST(HintWindow, HintButtonSaysWhatItsNextPressDoesAsSoonAsTheWindowOpens)
         putPuzzle(*f.board, solutionOf(kBankLine), "", CellState::Given);
     };
     const auto stuck = [](SessionFixture &f) {
+        f.window->engine().setLadder(HintLadder::Described);
         putPuzzle(*f.board, kEasterMonster, "", CellState::Given);
         f.window->isPencilAndPaperMode = [] {
             return true;
@@ -378,6 +381,7 @@ TEST(HintWindow, StuckTextComesFromTheLanguageTable)
         LanguageTable table;
         table.load(language);
         SessionFixture f;
+        f.window->engine().setLadder(HintLadder::Described);
         putPuzzle(*f.board, kEasterMonster, "", CellState::Given);
         f.window->isPencilAndPaperMode = [] {
             return true;

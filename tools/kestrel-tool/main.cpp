@@ -124,6 +124,7 @@ enum class PuzzleCommand {
     Unique,
     Hint,
     Grade,
+    GradeFull,
 };
 
 void writeGrade(std::ostream &out, const kestrel::GradeResult &grade)
@@ -166,6 +167,11 @@ int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
             out << kestrel::firstHintLine(puzzle) << '\n';
         } else if (command == PuzzleCommand::Grade) {
             writeGrade(out, kestrel::gradePuzzle(puzzle));
+        } else if (command == PuzzleCommand::GradeFull) {
+            const kestrel::GradeResult grade
+                = kestrel::gradePuzzle(puzzle, kestrel::HintLadder::Full);
+            out << kestrel::gradeStatusName(grade.status) << ' ' << grade.difficultyScore << ' '
+                << grade.cells << ' ' << grade.hardestTechnique << '\n';
         } else if (command == PuzzleCommand::Solve) {
             const kestrel::SolveOutcome outcome = kestrel::solvePuzzle(puzzle);
             out << kestrel::solveCode(outcome.result) << ' ' << outcome.values << '\n';
@@ -551,6 +557,10 @@ int main(int argc, char **argv)
         return runPuzzleCommand(PuzzleCommand::Unique, argc, argv);
     if (command == "hint")
         return runPuzzleCommand(PuzzleCommand::Hint, argc, argv);
+    if (command == "grade" && argc >= 3 && std::string_view(argv[2]) == "--full") {
+        // "grade --full FILE": the file moves up one place for runPuzzleCommand.
+        return runPuzzleCommand(PuzzleCommand::GradeFull, argc - 1, argv + 1);
+    }
     if (command == "grade")
         return runPuzzleCommand(PuzzleCommand::Grade, argc, argv);
     if (command == "bank")

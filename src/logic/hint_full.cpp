@@ -1,0 +1,174 @@
+// The frame of the second ladder: the technique table, cell sets, unit tables and the order in
+// which the rungs run.
+#include "logic/hint_full.hpp"
+
+#include "logic/hint_engine.hpp"
+
+#include <bit>
+
+namespace kestrel {
+
+namespace {
+
+// Weights are HoDoKu's default scores; the two forcing kinds past the contradiction and the trial
+// cost more because a player needs more of them to follow.
+constexpr std::array<FullTechniqueInfo, kFullTechniqueCount> kInfo = {{
+    {"RemotePair", "frmsolover.hint.remotepair",
+     "远程数对: {cells} 都是 {digit}, 隔奇数步相连, 删除 {removes}", 110},
+    {"Skyscraper", "frmsolover.hint.skyscraper", "摩天楼: 数字 {digit} 在 {cells}, 删除 {removes}",
+     130},
+    {"X-Wing", "frmsolover.hint.xwing", "X-Wing: 数字 {digit} 在 {cells}, 删除 {removes}", 140},
+    {"TwoStringKite", "frmsolover.hint.kite", "双线风筝: 数字 {digit} 在 {cells}, 删除 {removes}",
+     150},
+    {"Swordfish", "frmsolover.hint.swordfish", "剑鱼: 数字 {digit} 在 {cells}, 删除 {removes}",
+     150},
+    {"W-Wing", "frmsolover.hint.wwing", "W-Wing: {cells} 都是 {digit}, 删除 {removes}", 150},
+    {"SimpleColouring", "frmsolover.hint.colouring",
+     "单数字染色: 数字 {digit}, {chain}, 删除 {removes}", 150},
+    {"XY-Wing", "frmsolover.hint.xywing", "XY-Wing: {cells}, 删除 {removes}", 160},
+    {"Jellyfish", "frmsolover.hint.jellyfish", "水母: 数字 {digit} 在 {cells}, 删除 {removes}",
+     160},
+    {"XYZ-Wing", "frmsolover.hint.xyzwing", "XYZ-Wing: {cells}, 删除 {removes}", 180},
+    {"GroupedAIC", "frmsolover.hint.aic", "交替推理链: {chain}, 删除 {removes}", 300},
+    {"ALS-XZ", "frmsolover.hint.alsxz", "ALS-XZ: {cells}, 共同数字 {digit}, 删除 {removes}", 300},
+    {"ForcingChainContradiction", "frmsolover.hint.forcing.contradiction",
+     "强制链: 假设 {cells} 是 {digit}, {chain}, 矛盾, 删除 {removes}", 500},
+    {"ForcingChainCell", "frmsolover.hint.forcing.cell",
+     "格强制链: {cells} 的每个候选数都得出同一结论: {removes}", 550},
+    {"ForcingChainUnit", "frmsolover.hint.forcing.unit",
+     "区域强制链: 数字 {digit} 在 {cells} 的每个位置都得出同一结论: {removes}", 600},
+    {"Trial", "frmsolover.hint.trial", "试探: {cells} 填 {digit} 后无解, 删除 {removes}", 2000},
+}};
+
+} // namespace
+
+const FullTechniqueInfo &fullTechniqueInfo(FullTechnique technique) noexcept
+{
+    return kInfo[static_cast<std::size_t>(technique)];
+}
+
+int CellSet::count() const noexcept
+{
+    return std::popcount(lo) + std::popcount(hi);
+}
+
+int CellSet::first() const noexcept
+{
+    return lo ? std::countr_zero(lo) : 64 + std::countr_zero(hi);
+}
+
+bool Deduction::removesSomething() const noexcept
+{
+    for (const std::uint16_t mask : removals)
+        if (mask)
+            return true;
+    return false;
+}
+
+GridTables::GridTables() noexcept
+{
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j < 9; ++j) {
+            units[i][j] = 9 * i + j;
+            units[9 + i][j] = i + 9 * j;
+            units[18 + i][j] = 27 * (i / 3) + i % 3 + 9 * (j / 3) + 3 * (j % 3);
+        }
+    }
+    for (int u = 0; u < 27; ++u) {
+        for (const int e : units[u]) {
+            unitCells[u].add(e);
+            unitsOf[e][u / 9] = u;
+        }
+    }
+    for (int e = 0; e < 81; ++e) {
+        for (const int u : unitsOf[e])
+            peers[e] = peers[e] | unitCells[u];
+        peers[e] = peers[e].minus(
+            CellSet{e < 64 ? std::uint64_t(1) << e : 0, e < 64 ? 0 : std::uint64_t(1) << (e - 64)});
+    }
+}
+
+const GridTables &gridTables() noexcept
+{
+    static const GridTables tables;
+    return tables;
+}
+
+CellSet cellsWith(const MaskGrid &grid, int d) noexcept
+{
+    CellSet cells;
+    const int bit = 1 << (d - 1);
+    for (int e = 0; e < 81; ++e)
+        if (grid[e] & bit)
+            cells.add(e);
+    return cells;
+}
+
+CellSet seenByAll(CellSet cells) noexcept
+{
+    const GridTables &t = gridTables();
+    CellSet seen{~std::uint64_t(0), (std::uint64_t(1) << 17) - 1};
+    for (int e = 0; e < 81; ++e)
+        if (cells.has(e))
+            seen = seen & t.peers[e];
+    return seen;
+}
+
+std::string cellListText(CellSet cells)
+{
+    std::string text;
+    for (int e = 0; e < 81; ++e) {
+        if (!cells.has(e))
+            continue;
+        if (!text.empty())
+            text += ", ";
+        text += HintEngine::cellName(e);
+    }
+    return text;
+}
+
+bool markRemovals(const MaskGrid &grid, Deduction &deduction, CellSet cells, int d)
+{
+    const int bit = 1 << (d - 1);
+    bool any = false;
+    for (int e = 0; e < 81; ++e) {
+        if (cells.has(e) && (grid[e] & bit)) {
+            deduction.removals[e] |= static_cast<std::uint16_t>(bit);
+            any = true;
+        }
+    }
+    return any;
+}
+
+void colourCells(Deduction &deduction, CellSet cells, Colour colour)
+{
+    for (int e = 0; e < 81; ++e)
+        if (cells.has(e))
+            deduction.colour[e] = colour;
+}
+
+bool findFullLadderStep(const MaskGrid &grid, const ValueGrid &values, ForcingScratch &scratch,
+                        std::string_view solution81, Deduction &deduction)
+{
+    // Each rung starts from an empty deduction: a rung that gave up half way leaves marks.
+    const auto rung = [&deduction](auto &&find) {
+        deduction = Deduction{};
+        return find();
+    };
+    return rung([&] { return findRemotePair(grid, deduction); })
+        || rung([&] { return findSkyscraper(grid, deduction); })
+        || rung([&] { return findFish(grid, 2, deduction); })
+        || rung([&] { return findTwoStringKite(grid, deduction); })
+        || rung([&] { return findFish(grid, 3, deduction); })
+        || rung([&] { return findWWing(grid, deduction); })
+        || rung([&] { return findSimpleColouring(grid, deduction); })
+        || rung([&] { return findXYWing(grid, deduction); })
+        || rung([&] { return findFish(grid, 4, deduction); })
+        || rung([&] { return findXYZWing(grid, deduction); })
+        || rung([&] { return findGroupedAic(grid, deduction); })
+        || rung([&] { return findAlsXz(grid, deduction); })
+        || rung([&] { return findForcingChain(grid, values, scratch, deduction); })
+        || (!solution81.empty() && rung([&] { return findTrial(grid, solution81, deduction); }));
+}
+
+} // namespace kestrel
