@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the solver files, outside the model's interface: the cell and unit numbering,
-// digit sets, the band bit layout with its tables, and the entry points through which
+// the band bit layout with its tables, and the entry points through which
 // solver.cpp reaches each search.
 //
 //   solver_fast.cpp       the fast search: counts and the smallest solution
@@ -8,6 +8,8 @@
 //                         countSolutions reports for a puzzle with several
 //   solver_conflicts.cpp  the replay of the reference order on conflicting givens
 //   solver_reference.cpp  the reference search of the solver window (Tfrm_sol)
+
+#include "core/digit_set.hpp"
 
 #include <array>
 #include <bit>
@@ -21,62 +23,8 @@ namespace kestrel::solver_detail {
 inline constexpr int kCells = 81;
 inline constexpr int kUnits = 27;
 
-/// A set of digits 1..9: bit d - 1 stands for digit d.
-class DigitSet
-{
-public:
-    static constexpr std::uint16_t kAll = 0x1FF;
-
-    constexpr DigitSet() = default;
-    constexpr explicit DigitSet(std::uint16_t bits) : m_bits(bits & kAll) { }
-    static constexpr DigitSet of(int digit) { return DigitSet(std::uint16_t(1u << (digit - 1))); }
-    /// The digits 1..digit - 1.
-    static constexpr DigitSet below(int digit)
-    {
-        return DigitSet(std::uint16_t((1u << (digit - 1)) - 1));
-    }
-
-    constexpr std::uint16_t bits() const { return m_bits; }
-    constexpr bool isEmpty() const { return m_bits == 0; }
-    constexpr bool isSingle() const { return m_bits != 0 && (m_bits & (m_bits - 1)) == 0; }
-    /// Number of digits (a table lookup: std::popcount is a library call without -mpopcnt).
-    constexpr int count() const { return kCounts[m_bits]; }
-    constexpr bool has(int digit) const { return (m_bits >> (digit - 1)) & 1u; }
-    /// The smallest digit; the set must not be empty.
-    constexpr int lowest() const { return std::countr_zero(m_bits) + 1; }
-    /// Removes and returns the smallest digit; the set must not be empty.
-    constexpr int takeLowest()
-    {
-        const int digit = lowest();
-        m_bits &= std::uint16_t(m_bits - 1);
-        return digit;
-    }
-
-    constexpr DigitSet operator~() const { return DigitSet(std::uint16_t(~m_bits)); }
-    constexpr DigitSet operator&(DigitSet o) const { return DigitSet(m_bits & o.m_bits); }
-    constexpr DigitSet operator|(DigitSet o) const { return DigitSet(m_bits | o.m_bits); }
-    constexpr DigitSet &operator|=(DigitSet o)
-    {
-        m_bits |= o.m_bits;
-        return *this;
-    }
-    constexpr DigitSet &operator&=(DigitSet o)
-    {
-        m_bits &= o.m_bits;
-        return *this;
-    }
-    constexpr bool operator==(const DigitSet &) const = default;
-
-private:
-    static constexpr std::array<std::uint8_t, 512> kCounts = [] {
-        std::array<std::uint8_t, 512> counts{};
-        for (unsigned bits = 1; bits < 512; ++bits)
-            counts[bits] = std::uint8_t(counts[bits >> 1] + (bits & 1u));
-        return counts;
-    }();
-
-    std::uint16_t m_bits = 0;
-};
+/// The program's 9-bit digit set (bit d - 1 stands for digit d).
+using kestrel::DigitSet;
 
 /// Cell k (0..80) is (k / 9 + 1, k % 9 + 1). Units: 0..8 rows, 9..17 columns, 18..26 boxes.
 struct UnitTables
