@@ -274,8 +274,9 @@ TEST(LanguageCoverage, EveryKeyTheProgramAsksForHasATextInEveryTable)
         SCOPED_TRACE(std::string(languageCode(language)));
         for (const auto &[key, where] : scan.keys) {
             EXPECT_TRUE(hasLine(table, key)) << key << " (asked in " << where << ") is missing";
-            if (!english.lookup(key).empty() && !separators.count(key))
+            if (!english.lookup(key).empty() && !separators.count(key)) {
                 EXPECT_FALSE(table.lookup(key).empty()) << key << " (" << where << ") is empty";
+            }
         }
     }
 }
