@@ -39,10 +39,13 @@ protected:
     }
     void expectNoCandidateOverADigit(const TPICSD33 &shown)
     {
-        for (int r = 1; r <= 9; ++r)
-            for (int c = 1; c <= 9; ++c)
-                if (shown.cell(r, c).state != CellState::Open)
+        for (int r = 1; r <= 9; ++r) {
+            for (int c = 1; c <= 9; ++c) {
+                if (shown.cell(r, c).state != CellState::Open) {
                     EXPECT_FALSE(showsAnyCandidate(shown.cell(r, c))) << "cell " << r << c;
+                }
+            }
+        }
     }
 };
 
@@ -170,9 +173,11 @@ TEST_F(PlayerSeesTest, ClosingTheHintWindowRedrawsTheBoardWithHighlightAndMarks)
     form.trigger(ControlId::btShowhint); // the fake closes the window at once
     EXPECT_EQ(cell(firstGiven()).color, board().highcolor) << "the selected digit's highlight";
     EXPECT_EQ(cell(marked).color, Game::colorGridColours()[13]) << "the mark";
-    for (const CellPos p : openCells())
-        if (!(p == marked))
+    for (const CellPos p : openCells()) {
+        if (!(p == marked)) {
             EXPECT_EQ(cell(p).color, form.game().defaultCellColour(p.row, p.col));
+        }
+    }
 }
 
 TEST_F(PlayerSeesTest, ARightPressOnADigitButtonKeepsTheMarksShown)
