@@ -276,9 +276,11 @@ TEST_F(CommandTest, EveryCommandOfTheTableReachesItsHandler)
         EXPECT_TRUE(command.reached(*this));
         tested.insert(command.id);
     }
-    for (const ControlRow &row : mainControlTable())
-        if (row.handler != nullptr)
+    for (const ControlRow &row : mainControlTable()) {
+        if (row.handler != nullptr) {
             EXPECT_TRUE(tested.count(row.id)) << row.name << " has a handler but no test";
+        }
+    }
 }
 
 TEST_F(CommandTest, AGreyedCommandDoesNothing)

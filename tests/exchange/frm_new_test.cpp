@@ -77,8 +77,9 @@ TEST_F(CreateWindow, CheckReportsEachKindOfPuzzle)
         importText(c.puzzle);
         const PuzzleCheck found = window.check();
         EXPECT_EQ(found.result, c.result);
-        if (c.result == CheckResult::OneSolution)
+        if (c.result == CheckResult::OneSolution) {
             EXPECT_EQ(found.solution, kSolution);
+        }
         window.checkPuzzleClick();
         EXPECT_EQ(lastInform(), c.message);
     }

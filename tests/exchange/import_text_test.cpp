@@ -186,8 +186,9 @@ TEST(ImportText, DamagedTextNeverGivesAHalfBoard)
                                  std::string(200, '\0'), std::string(81, '\x80')};
     for (const std::string &text : texts) {
         const std::optional<ImportResult> result = readImportText(text);
-        if (result)
+        if (result) {
             EXPECT_NE(result->format, ImportFormat::Invalid);
+        }
     }
     EXPECT_EQ(recogniseImport(std::string(81, '\x80')), ImportFormat::String81);
 }
