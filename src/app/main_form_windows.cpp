@@ -122,7 +122,7 @@ std::string TForm1::helpDirectory() const
 void TForm1::openHelpPage(std::string_view page)
 {
     const std::string path = joinPath(helpDirectory(), page);
-    if (!m_platform.shell.open(path))
+    if (!m_platform.shell.showHelp(path))
         m_platform.dialogs.showError(replaceAll(text("msg_file_read_failed"), "%1", path),
                                      m_caption);
 }
