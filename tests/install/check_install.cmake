@@ -14,6 +14,7 @@ if(WITH_UI)
     list(APPEND expected bin/sudokukestrel
          share/sudokukestrel/help/index.htm share/sudokukestrel/help/Candidates.htm
          share/sudokukestrel/help/Color.htm share/sudokukestrel/help/style.css
+         share/sudokukestrel/help/techniques.htm share/sudokukestrel/help/playing.htm
          share/applications/${id}.desktop
          share/icons/hicolor/scalable/apps/${id}.svg
          share/metainfo/${id}.metainfo.xml)
