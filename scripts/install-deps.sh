@@ -16,6 +16,8 @@ packages=(
     fonts-liberation2     # metric-compatible Arial for the board digits
     clang                 # fuzz targets and the sanitize preset
     chromium poppler-utils  # the printable page printed to PDF by a real browser, and read back
+    appstream desktop-file-utils  # validating the AppStream file and the desktop entry
+    dpkg-dev file         # dpkg-shlibdeps and file, for the dependencies of the .deb
 )
 
 missing=()

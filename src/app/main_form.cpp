@@ -18,18 +18,16 @@ constexpr Colour kStatusHintColour = 7978239; // $0079BCFF
 struct WebPage
 {
     ControlId item;
-    std::string_view address;
+    std::string_view page; ///< a page of the shipped help
 };
+
+// The program has no web site: each web item opens the help page that fits its caption.
 constexpr WebPage kWebPages[] = {
-    {ControlId::mne1, "https://en.wikipedia.org/wiki/Sudoku"},
-    {ControlId::mne2, "https://www.sudokuwiki.org/Strategy_Families"},
-    {ControlId::mne3, "https://en.wikipedia.org/wiki/Sudoku"},
-    {ControlId::mne4, "https://www.sudokuwiki.org/sudoku.htm"},
-    {ControlId::mnj1, "https://ja.wikipedia.org/wiki/数独"},
-    {ControlId::mnc1, "https://zh.wikipedia.org/wiki/数独"},
-    {ControlId::mnc2, "http://forum.enjoysudoku.com/"},
-    {ControlId::mnc3, "https://www.sudokuwiki.org/Strategy_Families"},
-    {ControlId::mnc4, "https://www.sudokuwiki.org/sudoku.htm"},
+    {ControlId::mne1, "index.htm"},   {ControlId::mne2, "techniques.htm"},
+    {ControlId::mne3, "playing.htm"}, {ControlId::mne4, "playing.htm"},
+    {ControlId::mnj1, "index.htm"},   {ControlId::mnc1, "index.htm"},
+    {ControlId::mnc2, "index.htm"},   {ControlId::mnc3, "techniques.htm"},
+    {ControlId::mnc4, "playing.htm"},
 };
 
 std::string lowerCase(std::string_view s)
@@ -215,7 +213,7 @@ void TForm1::applyLanguageToMainWindow()
     }
     for (const ControlId id : {ControlId::mnc1, ControlId::mnc2, ControlId::mnc3, ControlId::mnc4})
         editControl(id).visible = true;
-    editControl(ControlId::lbl1).caption = "sudokukestrel.org";
+    editControl(ControlId::lbl1).caption = "Sudoku Kestrel";
     m_interfaceFontName = std::string(kInterfaceFontName);
     m_interfaceFontSize = kInterfaceFontSize;
 }
@@ -244,8 +242,10 @@ void TForm1::FormActivate()
 
 void TForm1::mnAboutClick()
 {
-    m_platform.dialogs.inform(std::string(kApplicationTitle)
-                                  + "\n\nSudoku game, solver and teacher.",
+    // Name and version, what the program does, then the libraries and fonts it ships with.
+    m_platform.dialogs.inform(text("frm_about.lbl1.caption") + "\n\n"
+                                  + text("frm_about.lbl2.caption") + "\n\n"
+                                  + text("frm_about.credits"),
                               text("frm_about.caption"));
 }
 
@@ -253,7 +253,7 @@ void TForm1::webMenuClick(ControlId item)
 {
     for (const WebPage &page : kWebPages)
         if (page.item == item)
-            m_platform.shell.open(page.address);
+            openHelpPage(page.page);
 }
 
 void TForm1::mnSolverWindowClick()

@@ -264,6 +264,8 @@ private:
     void loadGameFile(const GameFile &game);
     bool writeGameFile(const std::string &path);
     std::string lastGamePath() const;
+    /// The folder of the shipped help pages, installed or in the build folder.
+    std::string helpDirectory() const;
     void openHelpPage(std::string_view page);
     void applyLanguageToMainWindow();
     void prepareDataDirectory();

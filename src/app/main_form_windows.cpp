@@ -104,11 +104,25 @@ void TForm1::mnDisplayYourGameListClick()
     m_frmgamelist.closed();
 }
 
+std::string TForm1::helpDirectory() const
+{
+    // Installed, the program stands in <prefix>/bin and its pages in
+    // <prefix>/share/sudokukestrel/help; in the build folder they stand in "help" beside it.
+    const std::string program = m_platform.paths.programDirectory();
+    const auto slash = program.find_last_of('/');
+    if (slash != std::string::npos) {
+        const std::string installed
+            = joinPath(program.substr(0, slash), "share/sudokukestrel/help");
+        if (m_platform.files.isDirectory(installed))
+            return installed;
+    }
+    return joinPath(program, "help");
+}
+
 void TForm1::openHelpPage(std::string_view page)
 {
-    // The help pages ship in the "help" folder beside the program.
-    const std::string path = joinPath(joinPath(m_platform.paths.programDirectory(), "help"), page);
-    if (!m_platform.shell.open(path))
+    const std::string path = joinPath(helpDirectory(), page);
+    if (!m_platform.shell.showHelp(path))
         m_platform.dialogs.showError(replaceAll(text("msg_file_read_failed"), "%1", path),
                                      m_caption);
 }

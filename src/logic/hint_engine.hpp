@@ -115,7 +115,7 @@ inline constexpr Colour kHintWhite = 0x00FFFFFF; ///< cleared
 inline constexpr std::string_view kHintSolvedText = "已全部解答完成!";
 inline constexpr std::string_view kHintNoSolutionText = "无解!";
 inline constexpr std::string_view kHintStuckText
-    = "难住我了，到http://forum.enjoysudoku.com/求助吧!!!";
+    = "难住我了，到帮助的“解题技巧”页（techniques.htm）求助吧!!!";
 
 class HintEngine
 {

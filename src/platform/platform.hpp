@@ -151,6 +151,9 @@ public:
     virtual ~Shell() = default;
     /// Opens a file or a web address with its default handler; false when nothing opened it.
     virtual bool open(std::string_view fileOrUrl) = 0;
+    /// Shows a shipped help page (a file path) in the program's help window; a shell without
+    /// one opens the page like any other file. False when nothing showed it.
+    virtual bool showHelp(std::string_view page) { return open(page); }
 };
 
 /// Everything the model may ask of the platform, handed to the window logic at creation.

@@ -178,5 +178,14 @@ TEST_F(CheckTest, HelpButtonsOpenThePagesBesideTheProgram)
     EXPECT_EQ(fake.lastShown().kind, "error");
 }
 
+TEST_F(CheckTest, InstalledProgramFindsItsPagesUnderTheSharedDataFolder)
+{
+    fake.setProgramDirectory("/usr/bin");
+    fake.addDirectory("/usr/share/sudokukestrel/help");
+    form.mnContentClick();
+    ASSERT_EQ(fake.shellOpens().size(), 1u);
+    EXPECT_EQ(fake.shellOpens()[0], "/usr/share/sudokukestrel/help/index.htm");
+}
+
 } // namespace
 } // namespace kestrel

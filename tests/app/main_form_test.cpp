@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace kestrel {
 namespace {
 
@@ -319,17 +321,36 @@ TEST_F(MainFormTest, ActivatingTheWindowClosesTheCandidatePad)
     EXPECT_FALSE(form.padOpen());
 }
 
-TEST_F(MainFormTest, WebMenuItemsOpenTheirPagesAndExitAsksToClose)
+TEST_F(MainFormTest, WebMenuItemsOpenShippedHelpPagesAndExitAsksToClose)
 {
     start();
     form.webMenuClick(ControlId::mnc3);
     ASSERT_EQ(fake.shellOpens().size(), 1u);
-    EXPECT_EQ(fake.shellOpens()[0].rfind("https://", 0), 0u);
+    EXPECT_EQ(fake.shellOpens()[0], fake.programDirectory() + "/help/techniques.htm");
+    EXPECT_EQ(form.control(ControlId::lbl1).caption, "Sudoku Kestrel")
+        << "the label names the program, not a web site";
     form.webMenuClick(ControlId::mnAbout);
     EXPECT_EQ(fake.shellOpens().size(), 1u) << "not a web item";
     EXPECT_FALSE(form.closeRequested());
     form.mnExitClick();
     EXPECT_TRUE(form.closeRequested());
+}
+
+TEST_F(MainFormTest, AboutNamesTheProgramItsVersionAndItsLibrariesInEveryLanguage)
+{
+    start();
+    std::set<std::string> titles;
+    for (const Language language : {Language::Chinese, Language::English, Language::Japanese}) {
+        form.chooseLanguage(language);
+        form.mnAboutClick();
+        const Shown about = fake.lastShown();
+        EXPECT_EQ(about.kind, "inform");
+        EXPECT_NE(about.text.find("Sudoku Kestrel " KESTREL_VERSION), std::string::npos);
+        for (const char *credit : {"Qt 6", "LGPL-3.0", "libjpeg-turbo", "Liberation Sans"})
+            EXPECT_NE(about.text.find(credit), std::string::npos) << credit;
+        titles.insert(about.title);
+    }
+    EXPECT_EQ(titles.size(), 3u) << "each language titles the window in its own words";
 }
 
 TEST_F(MainFormTest, ColourMarksPaintOverTheDefaultColoursAndHighlightShowsThrough)

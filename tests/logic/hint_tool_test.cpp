@@ -49,7 +49,7 @@ TEST(HintEngineGolden, EveryPuzzleShowsItsRecordedHintSequence)
 
 TEST(HintEngineGolden, FirstHintOnOneLine)
 {
-    EXPECT_EQ(firstHintLine(kEasterMonster), "难住我了，到http://forum.enjoysudoku.com/求助吧!!!");
+    EXPECT_EQ(firstHintLine(kEasterMonster), "难住我了，到帮助的“解题技巧”页（techniques.htm）求助吧!!!");
     EXPECT_EQ(firstHintLine(kTwoSolutions), "找到唯一矩阵,D2不能包含候选数 1,9");
     EXPECT_EQ(firstHintLine("123"), "");
     EXPECT_EQ(hintTextOnOneLine("2 个\r\n在行I\r\n一定."), "2 个 / 在行I / 一定.");

@@ -15,6 +15,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SudokuKestrel"));
     QApplication::setOrganizationName(QStringLiteral("SudokuKestrel"));
+    // Ties the windows to the installed desktop entry (its name and icon in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sudokukestrel.SudokuKestrel"));
     QApplication::setApplicationDisplayName(
         QString::fromUtf8(kestrel::kApplicationTitle.data(),
                           static_cast<qsizetype>(kestrel::kApplicationTitle.size())));

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_platform.hpp"
 
+#include "platform/qt/help_window.hpp"
 #include "platform/text_codec.hpp"
 
 #include <QClipboard>
@@ -464,6 +465,16 @@ bool QtShell::open(std::string_view fileOrUrl)
     if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
         return QDesktopServices::openUrl(QUrl::fromUserInput(text));
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath()));
+}
+
+QtShell::QtShell() = default;
+QtShell::~QtShell() = default;
+
+bool QtShell::showHelp(std::string_view page)
+{
+    if (!m_helpWindow)
+        m_helpWindow = std::make_unique<HelpWindow>();
+    return m_helpWindow->showPage(toQString(page));
 }
 
 // --- QtPlatform ---------------------------------------------------------------------------

@@ -138,10 +138,21 @@ private:
 };
 
 /// QDesktopServices.
+class HelpWindow;
+
+/// The desktop's default handlers, and the program's own help window for the help pages.
 class QtShell final : public Shell
 {
 public:
+    QtShell();
+    ~QtShell() override;
     bool open(std::string_view fileOrUrl) override;
+    bool showHelp(std::string_view page) override;
+    /// The help window once a page was shown, else null.
+    HelpWindow *helpWindow() const { return m_helpWindow.get(); }
+
+private:
+    std::unique_ptr<HelpWindow> m_helpWindow;
 };
 
 /// One of each Qt implementation, handed to the window logic as a Platform.

@@ -1,0 +1,57 @@
+# Installs the build into a fresh prefix and checks that the tree holds everything the
+# installed program needs, and that the desktop entry and the AppStream file validate.
+#   cmake -DBUILD_DIR=<build> -DPREFIX=<empty folder> -DWITH_UI=ON|OFF -P check_install.cmake
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed (${status})")
+endif()
+
+set(id org.sudokukestrel.SudokuKestrel)
+set(expected bin/kestrel-tool)
+if(WITH_UI)
+    list(APPEND expected bin/sudokukestrel
+         share/sudokukestrel/help/index.htm share/sudokukestrel/help/Candidates.htm
+         share/sudokukestrel/help/Color.htm share/sudokukestrel/help/style.css
+         share/sudokukestrel/help/techniques.htm share/sudokukestrel/help/playing.htm
+         share/applications/${id}.desktop
+         share/icons/hicolor/scalable/apps/${id}.svg
+         share/metainfo/${id}.metainfo.xml)
+endif()
+foreach(path IN LISTS expected)
+    if(NOT EXISTS ${PREFIX}/${path})
+        message(FATAL_ERROR "missing from the install tree: ${path}")
+    endif()
+endforeach()
+
+# The installed tool runs on its own: the bank is inside it, not beside the build.
+execute_process(COMMAND ${PREFIX}/bin/kestrel-tool check-bank WORKING_DIRECTORY ${PREFIX}
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "installed kestrel-tool check-bank failed (${status}): ${out}${err}")
+endif()
+
+if(NOT WITH_UI)
+    return()
+endif()
+file(READ ${PREFIX}/share/applications/${id}.desktop entry)
+if(NOT entry MATCHES "\nExec=sudokukestrel\n" OR NOT entry MATCHES "\nIcon=${id}\n")
+    message(FATAL_ERROR "the desktop entry does not start sudokukestrel with its icon")
+endif()
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+if(DESKTOP_FILE_VALIDATE)
+    execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${PREFIX}/share/applications/${id}.desktop
+                    RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "desktop-file-validate rejects the desktop entry")
+    endif()
+endif()
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+    execute_process(COMMAND ${APPSTREAMCLI} validate --no-net
+                            ${PREFIX}/share/metainfo/${id}.metainfo.xml RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "appstreamcli validate rejects the metainfo file")
+    endif()
+endif()
