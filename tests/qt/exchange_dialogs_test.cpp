@@ -57,8 +57,9 @@ TEST(ExchangeDialogs, ImportFillsTheCreateBoardAndScreenshots)
         EXPECT_EQ(exchange.create.sdnew().cell(1, 1).hxs, "5");
         create.show();
         saveShot(create, QStringLiteral("create_%1.png").arg(QLatin1String(suffix)));
-        if (language == Language::English)
+        if (language == Language::English) {
             EXPECT_EQ(create.windowTitle(), QStringLiteral("Import or Create Sudoku"));
+        }
     }
 }
 
