@@ -78,7 +78,7 @@ void TForm1::FormClose()
 // most the last second of play. A step is written once the event that made it is over (never
 // a board half changed by a new game or a load); the steps of the second after a write wait
 // and are written together when it ends. Each write replaces the file whole
-// (TextFiles::writeLines). Without a timer every step is written at once.
+// (TextFiles::writeLines).
 void TForm1::stepRecorded()
 {
     m_autosavePending = true;
@@ -93,10 +93,11 @@ void TForm1::startAutosavePause(int milliseconds)
         if (!alive.expired())
             autosavePauseEnded();
     });
-    if (!m_autosavePaused && m_autosavePending) {
+    // Without a timer nothing is written during play: inside an event the board and the step
+    // log may not belong to the same game yet (a new game half set up), and only the close
+    // writes the last game.
+    if (!m_autosavePaused)
         m_autosavePending = false;
-        writeAutosave();
-    }
 }
 
 void TForm1::autosavePauseEnded()
