@@ -201,6 +201,8 @@ void SessionDriver::runLine(std::string_view line)
     if (!m_hintWindowOpen && action.window != Window::Main)
         moveMouse({});
     (this->*action.handler)(action, Args(words).subspan(argsFrom));
+    if (m_lineChecker && m_form)
+        m_lineChecker(*m_form, line);
 }
 
 void SessionDriver::runHintWindow()
