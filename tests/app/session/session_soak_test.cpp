@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -103,6 +104,10 @@ TEST(SessionSoak, RandomActionsKeepTheBoardWhole)
     std::string script = "seed 5\nnew 1\n";
     for (long i = 0; i < actions; ++i)
         script += randomAction(random);
+
+    // KESTREL_SOAK_SCRIPT names a file to keep the script in, for kestrel-tool session.
+    if (const char *path = std::getenv("KESTREL_SOAK_SCRIPT"))
+        std::ofstream(path, std::ios::binary) << script;
 
     std::ostringstream out, err;
     SessionDriver driver(out, err);
