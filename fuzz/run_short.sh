@@ -18,7 +18,7 @@ for target in "$bin"/fuzz_*; do
     if [ -d "$seeds" ]; then
         cp "$seeds"/* "$corpus"/
     fi
-    if "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    if "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$scratch/$name-" "$corpus" >"$scratch/$name.log" 2>&1; then
         echo "$name: $(grep -o 'stat::number_of_executed_units: [0-9]*' "$scratch/$name.log" \
             | grep -o '[0-9]*$' || echo '?') runs, no finding"
