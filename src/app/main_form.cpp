@@ -47,6 +47,7 @@ TForm1::TForm1(Platform &platform)
                     [this](std::string_view key) { return text(key); }),
       m_frmAppearance(m_settings, platform.settings, platform.dialogs, m_game.board())
 {
+    m_game.setStepRecorded([this] { stepRecorded(); });
     for (const ControlRow &row : mainControlTable()) {
         Control &c = m_controls[static_cast<std::size_t>(row.id)];
         c.id = row.id;

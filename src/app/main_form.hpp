@@ -24,6 +24,7 @@
 #include "print/print_select_window.hpp"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -266,6 +267,10 @@ private:
     std::string lastGamePath() const;
     /// The folder of the shipped help pages, installed or in the build folder.
     std::string helpDirectory() const;
+    void stepRecorded();
+    void writeAutosave();
+    void startAutosavePause(int milliseconds);
+    void autosavePauseEnded();
     void openHelpPage(std::string_view page);
     void applyLanguageToMainWindow();
     void prepareDataDirectory();
@@ -274,6 +279,13 @@ private:
     bool pressAtCursor(const KeyPress &key);
 
     Platform &m_platform;
+    // Autosave of the last game: at most one write per kAutosaveIntervalMs; the steps during
+    // the pause after a write are written together when it ends.
+    static constexpr int kAutosaveIntervalMs = 1000;
+    bool m_autosavePaused = false;
+    bool m_autosavePending = false;
+    bool m_autosaveFailureShown = false;
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0); ///< for callbacks run later
     LanguageTable m_lst1;
     Game m_game;
     Tfrm_sol m_frm_sol;

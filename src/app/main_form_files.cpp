@@ -74,6 +74,58 @@ void TForm1::FormClose()
     writeGameFile(lastGamePath());
 }
 
+// The last game is also written after every step, so that a crash or a power cut loses at
+// most the last second of play. A step is written once the event that made it is over (never
+// a board half changed by a new game or a load); the steps of the second after a write wait
+// and are written together when it ends. Each write replaces the file whole
+// (TextFiles::writeLines).
+void TForm1::stepRecorded()
+{
+    m_autosavePending = true;
+    if (!m_autosavePaused)
+        startAutosavePause(0);
+}
+
+void TForm1::startAutosavePause(int milliseconds)
+{
+    const std::weak_ptr<int> alive = m_alive;
+    m_autosavePaused = m_platform.windows.runLater(milliseconds, [this, alive] {
+        if (!alive.expired())
+            autosavePauseEnded();
+    });
+    // Without a timer nothing is written during play: inside an event the board and the step
+    // log may not belong to the same game yet (a new game half set up), and only the close
+    // writes the last game.
+    if (!m_autosavePaused)
+        m_autosavePending = false;
+}
+
+void TForm1::autosavePauseEnded()
+{
+    m_autosavePaused = false;
+    if (!m_autosavePending)
+        return;
+    m_autosavePending = false;
+    writeAutosave();
+    startAutosavePause(kAutosaveIntervalMs);
+}
+
+void TForm1::writeAutosave()
+{
+    if (!m_dataDirectoryUsable || !m_game.hasPuzzle())
+        return;
+    const std::string path = lastGamePath();
+    if (m_platform.files.writeLines(path, gameFileLines(m_game.currentGameFile()))) {
+        m_autosaveFailureShown = false;
+        return;
+    }
+    // Said once, not after every move; said again after a write that worked and a new failure.
+    if (m_autosaveFailureShown)
+        return;
+    m_autosaveFailureShown = true;
+    m_platform.dialogs.showError(replaceAll(text("msg_file_write_failed"), "%1", path), m_caption);
+}
+
 void TForm1::savetClick()
 {
     const auto path = m_platform.dialogs.saveFile(text("savet.caption"),

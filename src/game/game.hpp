@@ -255,6 +255,8 @@ public:
 
     /// Appends the board to the step log when it changed, and sets the step buttons.
     void recordStep();
+    /// Called after every step the log gained (the autosave listens here).
+    void setStepRecorded(std::function<void()> listener) { m_stepRecorded = std::move(listener); }
     /// The step log becomes the current board alone.
     void resetStepLog();
     /// Puts a snapshot on the board and switches the mode: All Candidates when every open
@@ -340,6 +342,7 @@ private:
     TPICSD33 m_board;
     TQJ m_QJ1;
     StepLog m_stepLog;
+    std::function<void()> m_stepRecorded;
     ColourMarks m_marks;
     Branch m_branch;
     StepButtons m_stepButtons;

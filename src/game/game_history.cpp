@@ -6,8 +6,10 @@ namespace kestrel {
 
 void Game::recordStep()
 {
-    m_stepLog.record(takeSnapshot(m_board));
+    const bool added = m_stepLog.record(takeSnapshot(m_board));
     setStepButtonsFromLog();
+    if (added && m_stepRecorded)
+        m_stepRecorded();
 }
 
 void Game::resetStepLog()

@@ -23,53 +23,76 @@ std::string takeSnapshot(const TPICSD33 &board)
     return out;
 }
 
+namespace {
+
+bool isBlank(char ch)
+{
+    return static_cast<unsigned char>(ch) <= 32;
+}
+
+// The one reading of a snapshot, shared by the check and the loader: fields are cut at each
+// ",", and the blanks (spaces, tabs, line-end leftovers) before and after a field are not part
+// of it. A blank inside a field stays, so such a field fails the check.
+std::vector<std::string_view> snapshotFields(std::string_view snapshot)
+{
+    std::vector<std::string_view> fields;
+    fields.reserve(81);
+    while (true) {
+        const auto comma = snapshot.find(',');
+        fields.push_back(trimmed(snapshot.substr(0, comma)));
+        if (comma == std::string_view::npos)
+            break;
+        snapshot.remove_prefix(comma + 1);
+    }
+    return fields;
+}
+
+bool isValidField(std::string_view field)
+{
+    if (field.empty() || field[0] < '1' || field[0] > '3')
+        return false;
+    const std::string_view digits = field.substr(1);
+    if (!std::all_of(digits.begin(), digits.end(), [](char ch) { return ch >= '1' && ch <= '9'; }))
+        return false;
+    if (sortedDigits(digits).size() != digits.size())
+        return false; // a repeated digit
+    return field[0] == '3' || digits.size() == 1;
+}
+
+} // namespace
+
 void applySnapshot(TPICSD33 &board, std::string_view snapshot)
 {
-    std::string_view rest = snapshot;
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c) {
-            std::string_view field;
-            const auto comma = rest.find(',');
-            if (comma != std::string_view::npos) {
-                field = rest.substr(0, comma);
-                rest = trimmed(rest.substr(comma + 1));
-            } else {
-                field = trimmed(rest);
-                rest = {};
-            }
-            TPicNode &cell = board.cell(r, c);
-            // Snapshots are checked before they reach a board; an empty field leaves an open
-            // cell rather than an impossible state.
-            const bool known = !field.empty() && field[0] >= '1' && field[0] <= '3';
-            cell.state = known ? static_cast<CellState>(field[0] - '0') : CellState::Open;
-            cell.hxs = field.empty() ? std::string() : std::string(field.substr(1));
-        }
+    const std::vector<std::string_view> fields = snapshotFields(snapshot);
+    for (int i = 0; i < 81; ++i) {
+        const std::string_view field = static_cast<std::size_t>(i) < fields.size()
+            ? fields[static_cast<std::size_t>(i)]
+            : std::string_view();
+        TPicNode &cell = board.cell(i / 9 + 1, i % 9 + 1);
+        // Snapshots are checked before they reach a board; an empty field leaves an open
+        // cell rather than an impossible state.
+        const bool known = !field.empty() && field[0] >= '1' && field[0] <= '3';
+        cell.state = known ? static_cast<CellState>(field[0] - '0') : CellState::Open;
+        cell.hxs = field.empty() ? std::string() : std::string(field.substr(1));
     }
 }
 
 bool isValidSnapshot(std::string_view snapshot)
 {
-    int fields = 0;
-    std::string_view rest = snapshot;
-    while (true) {
-        const auto comma = rest.find(',');
-        const std::string_view field = trimmed(rest.substr(0, comma));
-        ++fields;
-        if (field.empty() || field[0] < '1' || field[0] > '3')
-            return false;
-        const std::string_view digits = field.substr(1);
-        if (!std::all_of(digits.begin(), digits.end(),
-                         [](char ch) { return ch >= '1' && ch <= '9'; }))
-            return false;
-        if (sortedDigits(digits).size() != digits.size())
-            return false; // a repeated digit
-        if (field[0] != '3' && digits.size() != 1)
-            return false;
-        if (comma == std::string_view::npos)
-            break;
-        rest = rest.substr(comma + 1);
+    const std::vector<std::string_view> fields = snapshotFields(snapshot);
+    return fields.size() == 81 && std::all_of(fields.begin(), fields.end(), isValidField);
+}
+
+std::string writtenSnapshot(std::string_view snapshot)
+{
+    std::string out;
+    out.reserve(snapshot.size());
+    for (const std::string_view field : snapshotFields(snapshot)) {
+        if (!out.empty())
+            out += ',';
+        out += field;
     }
-    return fields == 81;
+    return out;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -139,10 +162,12 @@ GameFileReading parseGameFile(const std::vector<std::string> &lines)
     if (lines.size() < 3)
         return fail(GameFileProblem::TooFewLines, static_cast<int>(lines.size()));
 
-    const std::string &first = lines[0];
-    if (first.size() < 2 || first[0] < '0' || first[0] > '5' || first[1] != ' ')
+    // Every line is read without the blanks around it; the level and the givens are parted
+    // by one or more blanks.
+    const std::string_view first = trimmed(lines[0]);
+    if (first.size() < 2 || first[0] < '0' || first[0] > '5' || !isBlank(first[1]))
         return fail(GameFileProblem::BadLevel, 1);
-    const std::string_view givens = trimmed(std::string_view(first).substr(2));
+    const std::string_view givens = trimmed(first.substr(2));
     if (givens.size() != 81 || !std::all_of(givens.begin(), givens.end(), [](char ch) {
             return ch >= '0' && ch <= '9';
         }))
@@ -163,7 +188,11 @@ GameFileReading parseGameFile(const std::vector<std::string> &lines)
     game.level = static_cast<Level>(first[0] - '0'); // 0..5 checked above
     game.givens = std::string(givens);
     game.solution = std::string(solution);
-    game.steps.assign(lines.begin() + 2, lines.end());
+    // The steps are kept as the program writes them, so that a step read from a hand-edited
+    // file equals the same board taken again.
+    game.steps.reserve(lines.size() - 2);
+    for (std::size_t i = 2; i < lines.size(); ++i)
+        game.steps.push_back(writtenSnapshot(lines[i]));
     reading.file = std::move(game);
     return reading;
 }

@@ -8,6 +8,7 @@
 //
 // Game file (lines ended by CR LF):
 //   1   level (0..5), a blank, the givens string (81 characters, "0" for a non-given)
+//       (blanks around a line are ignored; one or more blanks part level and givens)
 //   2   the solution (81 digits), or empty when it is not known
 //   3…  the step log, step 0 first
 
@@ -25,13 +26,21 @@ class TPICSD33;
 /// The board as a snapshot line.
 std::string takeSnapshot(const TPICSD33 &board);
 
+// Reading a snapshot: fields are cut at each ","; the blanks (spaces, tabs, any control
+// character) before and after a field are not part of it, so " 15 ,\t3124" reads as "15,3124".
+// A blank inside a field is kept and fails the check. The check, the loader and the game
+// file reader all use this one reading.
+
 /// Writes a snapshot onto the board's cells (`state` from each field's first character,
-/// `hxs` from the rest). Fields are read up to each ","; a missing field reads as empty.
+/// `hxs` from the rest). A missing field reads as empty; fields after the 81st are ignored.
 void applySnapshot(TPICSD33 &board, std::string_view snapshot);
 
 /// True when `snapshot` has 81 fields, each a state digit 1..3 followed by fitting digits:
 /// one digit 1..9 for a given or placed cell, distinct digits 1..9 for an open one.
 bool isValidSnapshot(std::string_view snapshot);
+
+/// `snapshot` as the program writes it: the same fields without the blanks around them.
+std::string writtenSnapshot(std::string_view snapshot);
 
 /// The linear move history: one snapshot per line, step 0 first, and the step shown.
 class StepLog

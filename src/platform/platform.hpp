@@ -5,6 +5,7 @@
 
 #include "core/colour.hpp"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,6 +73,12 @@ public:
     /// exactly the frame's width and height; nothing when there is no frame on screen (a
     /// headless session).
     virtual std::unique_ptr<Picture> grabBoardFrame() { return nullptr; }
+    /// Runs `callback` once, `milliseconds` from now, between the window's events. False when
+    /// this platform has no timer (nothing is then run); the caller does its work at once.
+    virtual bool runLater(int /*milliseconds*/, std::function<void()> /*callback*/)
+    {
+        return false;
+    }
 };
 
 /// The system clipboard, text only.

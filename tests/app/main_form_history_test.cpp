@@ -189,6 +189,33 @@ TEST_F(HistoryTest, ContinueRestoresTheLastGameWithItsSteps)
     EXPECT_TRUE(next.game().clock().timerenabled());
 }
 
+TEST_F(HistoryTest, ContinueReadsBlanksInAHandEditedFileAsTheCheckDoes)
+{
+    form.newGame(Level::Gentle);
+    const auto steps = form.game().history().lines();
+    const std::string last = steps.back();
+    form.FormClose();
+    auto lines = *fake.fileLines(fake.dataDirectory() + "/lastgame.dat");
+    // Blanks before every field: a given read as an open cell would lose its digit.
+    std::string spaced = " \t";
+    for (const char ch : last)
+        spaced += ch == ',' ? std::string(" ,\t") : std::string(1, ch);
+    lines.back() = spaced + " ";
+    std::string edited;
+    for (const std::string &line : lines)
+        edited += line + "\r\n";
+    fake.addFile(fake.dataDirectory() + "/lastgame.dat", edited);
+
+    TForm1 next(fake.platform());
+    next.FormCreate();
+    next.mnContinueClick();
+    EXPECT_EQ(takeSnapshot(next.game().board()), last);
+    for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c)
+            EXPECT_EQ(next.game().board().cell(r, c).state, board().cell(r, c).state);
+    EXPECT_EQ(next.game().history().lines().back(), last);
+}
+
 TEST_F(HistoryTest, ContinueWithABrokenFileChangesNothingAndSaysNothing)
 {
     form.newGame(Level::Gentle);

@@ -137,5 +137,80 @@ TEST(GameFile, ReadsWhatItWritesAndNamesTheFirstProblem)
     EXPECT_TRUE(parseGameFile(unknownSolution).file.has_value()) << "the solution may be unknown";
 }
 
+// Hand-edited game files: the check and the loader read blanks the same way, so a step that
+// passes the check loads as exactly the board it shows.
+TEST(GameFile, BlanksAroundFieldsAreIgnoredByTheCheckAndTheLoaderAlike)
+{
+    std::vector<std::string> fields(81, "3");
+    fields[0] = "15";
+    fields[1] = "3124";
+    fields[80] = "26";
+    const std::string clean = snapshotOf(fields);
+
+    struct Case
+    {
+        const char *why;
+        std::string step;
+    };
+    const Case edited[] = {
+        {"tab before the first field", "\t" + clean},
+        {"blank before a given", " " + clean},
+        {"blanks around every field",
+         [&] {
+             std::string s;
+             for (std::size_t i = 0; i < fields.size(); ++i)
+                 s += (i ? ", " : " ") + fields[i] + " \t";
+             return s;
+         }()},
+        {"carriage return at the end", clean + "\r"},
+    };
+    for (const Case &c : edited) {
+        EXPECT_TRUE(isValidSnapshot(c.step)) << c.why;
+        TPICSD33 board;
+        applySnapshot(board, c.step);
+        EXPECT_EQ(board.cell(1, 1).state, CellState::Given) << c.why;
+        EXPECT_EQ(board.cell(1, 1).hxs, "5") << c.why;
+        EXPECT_EQ(board.cell(1, 2).hxs, "124") << c.why;
+        EXPECT_EQ(board.cell(9, 9).state, CellState::Placed) << c.why;
+        EXPECT_EQ(takeSnapshot(board), clean) << c.why;
+        EXPECT_EQ(writtenSnapshot(c.step), clean) << c.why;
+
+        const GameFileReading reading
+            = parseGameFile({" 2\t" + std::string(81, '0') + " ", "", clean, c.step});
+        ASSERT_TRUE(reading.file.has_value()) << c.why;
+        EXPECT_EQ(reading.file->level, Level::Moderate);
+        EXPECT_EQ(reading.file->steps.back(), clean) << "kept as the program writes it: " << c.why;
+    }
+
+    // A blank inside a field is part of it: the step fails the check, whichever reader asks.
+    auto inside = fields;
+    inside[0] = "1 5";
+    EXPECT_FALSE(isValidSnapshot(snapshotOf(inside)));
+    const GameFileReading reading
+        = parseGameFile({"2 " + std::string(81, '0'), "", clean, snapshotOf(inside)});
+    EXPECT_FALSE(reading.file.has_value());
+    EXPECT_EQ(reading.problem, GameFileProblem::BadStep);
+    EXPECT_EQ(reading.line, 4);
+}
+
+TEST(GameFile, EveryAcceptedStepLoadsAsTheBoardItShows)
+{
+    // Steps the check accepts must survive a load and a fresh take unchanged, or the first
+    // move after Continue would be recorded against a different board.
+    std::vector<std::string> fields(81, "3123");
+    const std::string variants[] = {"\t" + snapshotOf(fields), snapshotOf(fields) + "  ",
+                                    " \t 3123 " + snapshotOf(fields).substr(4)};
+    for (const std::string &step : variants) {
+        const GameFileReading reading = parseGameFile({"0 " + std::string(81, '0'), "", step});
+        ASSERT_TRUE(reading.file.has_value()) << step;
+        TPICSD33 board;
+        applySnapshot(board, reading.file->steps[0]);
+        EXPECT_EQ(takeSnapshot(board), reading.file->steps[0]);
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c)
+                ASSERT_EQ(board.cell(r, c).hxs, "123") << step;
+    }
+}
+
 } // namespace
 } // namespace kestrel

@@ -474,4 +474,22 @@ void FakePlatform::setTempDirectory(std::string_view path)
     addDirectory(m_tempDirectory);
 }
 
+bool FakePlatform::runLater(int milliseconds, std::function<void()> callback)
+{
+    if (!m_hasTimers)
+        return false;
+    m_timerDelays.push_back(milliseconds);
+    m_timers.push_back(std::move(callback));
+    return true;
+}
+
+std::size_t FakePlatform::runTimers()
+{
+    std::vector<std::function<void()>> due;
+    due.swap(m_timers);
+    for (const auto &callback : due)
+        callback();
+    return due.size();
+}
+
 } // namespace kestrel

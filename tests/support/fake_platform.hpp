@@ -120,6 +120,15 @@ public:
     /// Grabs are numbered from 1 and logged as "grabBoardFrame"; saves as "savePicture
     /// <path> jpeg|bmp" (window calls).
     int grabCount() const { return m_grabCount; }
+    /// Callbacks handed to runLater and not run yet.
+    std::size_t pendingTimers() const { return m_timers.size(); }
+    /// The delay of every runLater call, in order.
+    const std::vector<int> &timerDelays() const { return m_timerDelays; }
+    /// Runs the callbacks handed to runLater so far (as if their time had come); the ones they
+    /// hand in wait for the next call. Returns how many ran.
+    std::size_t runTimers();
+    /// Makes runLater report that there is no timer.
+    void removeTimers() { m_hasTimers = false; }
 
     // --- Files ----------------------------------------------------------------------------
 
@@ -209,6 +218,7 @@ public:
 
     bool open(std::string_view fileOrUrl) override;
     std::unique_ptr<Picture> grabBoardFrame() override;
+    bool runLater(int milliseconds, std::function<void()> callback) override;
     std::optional<std::string> writePrivateLines(std::string_view name,
                                                  const std::vector<std::string> &lines) override;
 
@@ -226,6 +236,9 @@ private:
     std::vector<std::string> m_windowCalls;
     std::vector<std::string> m_shellOpens;
     bool m_shellFails = false;
+    std::vector<std::function<void()>> m_timers;
+    bool m_hasTimers = true;
+    std::vector<int> m_timerDelays;
 
     std::string m_clipboard;
 

@@ -5,6 +5,7 @@
 #include "exchange/frm_copy.hpp"
 #include "exchange/import_text.hpp"
 #include "game/step_log.hpp"
+#include "input_files.hpp"
 
 #include <fstream>
 #include <iostream>
@@ -27,12 +28,10 @@ std::optional<std::string> readAll(std::string_view path)
     if (path == "-") {
         bytes.assign(std::istreambuf_iterator<char>(std::cin), {});
     } else {
-        std::ifstream file{std::string(path), std::ios::binary};
-        if (!file) {
-            std::cerr << "kestrel-tool: cannot open '" << path << "'\n";
+        std::optional<std::ifstream> file = openInputFile(path);
+        if (!file)
             return std::nullopt;
-        }
-        bytes.assign(std::istreambuf_iterator<char>(file), {});
+        bytes.assign(std::istreambuf_iterator<char>(*file), {});
     }
     if (bytes.starts_with(kUtf8Bom))
         bytes.erase(0, kUtf8Bom.size());
@@ -104,6 +103,11 @@ int runImport(int argc, char **argv)
     const std::optional<std::string> bytes = readAll(argc == 3 ? argv[2] : "-");
     if (!bytes)
         return 2;
+    if (bytes->find('\0') != std::string::npos) {
+        std::cerr << "kestrel-tool: import: the input is not text (it holds a NUL byte)\n";
+        std::cout << "invalid\n";
+        return 1;
+    }
     // The text as the Import window's text area holds it: its lines, joined by CR LF.
     const std::string text = joinImportLines(splitImportLines(*bytes));
     const std::optional<ImportResult> result = readImportText(text);
@@ -113,7 +117,15 @@ int runImport(int argc, char **argv)
     }
     TPICSD33 board;
     fillCreateBoard(board, result->cells);
-    std::cout << static_cast<int>(result->format) << ' ' << takeSnapshot(board) << '\n';
+    const std::string snapshot = takeSnapshot(board);
+    // Format 4 takes digit groups as written: a group of repeated or too many digits makes a
+    // cell no board can hold.
+    if (!isValidSnapshot(snapshot)) {
+        std::cerr << "kestrel-tool: import: a cell of the text holds a digit twice\n";
+        std::cout << "invalid\n";
+        return 1;
+    }
+    std::cout << static_cast<int>(result->format) << ' ' << snapshot << '\n';
     return 0;
 }
 

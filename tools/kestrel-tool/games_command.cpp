@@ -121,6 +121,10 @@ int runList(const std::string &path)
         std::cerr << "kestrel-tool: " << path << ": " << loaded.reason << "\n";
         return kFileFailed;
     }
+    if (store.records().empty()) {
+        std::cerr << "kestrel-tool: no saved game in " << path << "\n";
+        return kIncomplete;
+    }
     for (const int position : store.records()) {
         const int level = store.levelOfRecord(position);
         std::cout << (level >= 0 ? std::to_string(level) : std::string("?")) << '\t'

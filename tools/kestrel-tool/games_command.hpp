@@ -9,7 +9,8 @@ namespace kestrel {
 inline constexpr std::string_view kGamesUsage
     = "  games list FILE\n"
       "                 one line per saved game in the list's order: the level digit ('?'\n"
-      "                 when unreadable), a tab, the name exactly as stored\n"
+      "                 when unreadable), a tab, the name exactly as stored; status 1 when\n"
+      "                 the file holds no saved game\n"
       "  games save FILE NAME LEVEL [--solution S81] [--overwrite]\n"
       "                 read one board snapshot line (as the step log writes it) from\n"
       "                 standard input and save it as the Save window's OK does, under NAME\n"

@@ -1,6 +1,7 @@
 // kestrel-tool: the command-line front of the Sudoku Kestrel model.
 #include "exchange_commands.hpp"
 #include "games_command.hpp"
+#include "input_files.hpp"
 
 #include "app/bank_builder.hpp"
 #include "app/puzzle_bank.hpp"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -147,6 +149,7 @@ int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
 {
     int status = 0;
     long lineNumber = 0;
+    long puzzleLines = 0;
     std::string line;
     std::string puzzle;
     while (std::getline(in, line)) {
@@ -154,6 +157,7 @@ int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
         const std::string_view text = kestrel::trimmed(line);
         if (text.empty() || text.front() == '#')
             continue;
+        ++puzzleLines;
         // A cell is a character, so a blank written as a multi-byte symbol ("·") counts once.
         puzzle.clear();
         for (const char c : text)
@@ -196,6 +200,10 @@ int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
         if (!isQuick || in.rdbuf()->in_avail() <= 0)
             out.flush();
     }
+    if (puzzleLines == 0) {
+        std::cerr << "kestrel-tool: no puzzle line in the input\n";
+        return 1;
+    }
     return status;
 }
 
@@ -208,12 +216,10 @@ int runPuzzleCommand(PuzzleCommand command, int argc, char **argv)
     const std::string_view path = argc == 3 ? argv[2] : "-";
     if (path == "-")
         return answerPuzzles(command, std::cin, std::cout);
-    std::ifstream file{std::string(path)};
-    if (!file) {
-        std::cerr << "kestrel-tool: cannot open '" << path << "'\n";
+    std::optional<std::ifstream> file = kestrel::tool::openInputFile(path);
+    if (!file)
         return 2;
-    }
-    return answerPuzzles(command, file, std::cout);
+    return answerPuzzles(command, *file, std::cout);
 }
 
 // --- bank ---------------------------------------------------------------------------------
@@ -228,6 +234,17 @@ struct BankRequest
     std::string outDir;
 };
 
+// `text` read as a number when it is digits only and fits `value` (no sign, no blanks, nothing
+// after the digits).
+template <typename Number> bool readWholeNumber(std::string_view text, Number &value)
+{
+    if (text.empty()
+        || !std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+        return false;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
 std::optional<BankRequest> parseBankRequest(int argc, char **argv)
 {
     BankRequest request;
@@ -238,11 +255,8 @@ std::optional<BankRequest> parseBankRequest(int argc, char **argv)
         if (arg == "--symmetric") {
             request.symmetry = kestrel::Symmetry::Rotational;
         } else if (arg == "--seed" && hasValue) {
-            try {
-                request.seed = std::stoull(argv[++i]);
-            } catch (const std::exception &) {
+            if (!readWholeNumber(argv[++i], request.seed))
                 return std::nullopt;
-            }
             hasSeed = true;
         } else if (arg == "--count" && hasValue) {
             std::istringstream list(argv[++i]);
@@ -251,11 +265,8 @@ std::optional<BankRequest> parseBankRequest(int argc, char **argv)
             while (std::getline(list, item, ',')) {
                 if (level >= kestrel::kBankLevels)
                     return std::nullopt;
-                try {
-                    request.counts[level++] = std::stoi(item);
-                } catch (const std::exception &) {
+                if (!readWholeNumber(item, request.counts[level++]))
                     return std::nullopt;
-                }
             }
             if (level != kestrel::kBankLevels
                 || std::any_of(request.counts.begin(), request.counts.end(),
@@ -441,21 +452,60 @@ int runBank(int argc, char **argv)
 
 // --- check-bank ---------------------------------------------------------------------------
 
+// Per-level figures of check-bank, over the lines that passed.
+struct LevelSummary
+{
+    std::size_t lines = 0;
+    std::size_t passed = 0;
+    int minGivens = 0;
+    int maxGivens = 0;
+    double givensSum = 0;
+    double scoreSum = 0;
+
+    void add(int givens, int score)
+    {
+        minGivens = passed ? std::min(minGivens, givens) : givens;
+        maxGivens = passed ? std::max(maxGivens, givens) : givens;
+        givensSum += givens;
+        scoreSum += score;
+        ++passed;
+    }
+    std::string text(int level) const
+    {
+        char line[200];
+        if (passed == 0)
+            std::snprintf(line, sizeof line, "level %d: %zu puzzles, none valid\n", level, lines);
+        else
+            std::snprintf(line, sizeof line,
+                          "level %d: %zu puzzles, givens %d-%d (mean %.1f), mean score %.1f\n",
+                          level, lines, minGivens, maxGivens,
+                          givensSum / static_cast<double>(passed),
+                          scoreSum / static_cast<double>(passed));
+        return line;
+    }
+};
+
 int checkBank(const kestrel::PuzzleBank &bank, std::ostream &out)
 {
     long failures = 0;
     std::unordered_map<std::string, std::pair<int, std::size_t>> keys;
     for (int level = 0; level < kestrel::kBankLevels; ++level) {
         const auto &lines = bank.lines(level);
-        int minGivens = 81, maxGivens = 0;
-        double givensSum = 0, scoreSum = 0;
+        LevelSummary summary;
+        summary.lines = lines.size();
+        if (lines.empty()) {
+            out << "level " << level << ": no puzzles\n";
+            ++failures;
+        }
         for (std::size_t i = 0; i < lines.size(); ++i) {
             kestrel::GradeResult grade;
             const std::optional<std::string> problem
                 = kestrel::checkBankLine(lines[i], level, &grade);
             if (problem) {
+                // A line that is no puzzle has no key to compare: it is reported once.
                 out << "level " << level << " puzzle " << i + 1 << ": " << *problem << '\n';
                 ++failures;
+                continue;
             }
             const auto [found, inserted]
                 = keys.emplace(kestrel::canonicalKey(lines[i]), std::make_pair(level, i));
@@ -463,23 +513,11 @@ int checkBank(const kestrel::PuzzleBank &bank, std::ostream &out)
                 out << "level " << level << " puzzle " << i + 1 << ": a copy of level "
                     << found->second.first << " puzzle " << found->second.second + 1 << '\n';
                 ++failures;
+                continue;
             }
-            const int givens = kestrel::givenCount(lines[i]);
-            minGivens = std::min(minGivens, givens);
-            maxGivens = std::max(maxGivens, givens);
-            givensSum += givens;
-            scoreSum += grade.difficultyScore;
+            summary.add(kestrel::givenCount(lines[i]), grade.difficultyScore);
         }
-        const double count = std::max<double>(1, static_cast<double>(lines.size()));
-        char text[160];
-        if (lines.empty())
-            std::snprintf(text, sizeof text, "level %d: 0 puzzles\n", level);
-        else
-            std::snprintf(text, sizeof text,
-                          "level %d: %zu puzzles, givens %d-%d (mean %.1f), mean score %.1f\n",
-                          level, lines.size(), minGivens, maxGivens, givensSum / count,
-                          scoreSum / count);
-        out << text;
+        out << summary.text(level);
     }
     if (failures)
         out << failures << " problem" << (failures == 1 ? "" : "s") << '\n';
@@ -500,13 +538,11 @@ int runCheckBank(int argc, char **argv)
     for (int level = 0; level < kestrel::kBankLevels; ++level) {
         const auto path
             = std::filesystem::path(argv[2]) / ("level" + std::to_string(level) + ".txt");
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
-            std::cerr << "kestrel-tool: cannot open '" << path.string() << "'\n";
+        std::optional<std::ifstream> file = kestrel::tool::openInputFile(path.string());
+        if (!file)
             return 2;
-        }
         std::ostringstream text;
-        text << file.rdbuf();
+        text << file->rdbuf();
         texts.push_back(text.str());
     }
     const kestrel::PuzzleBank bank(std::vector<std::string_view>(texts.begin(), texts.end()));
@@ -525,12 +561,10 @@ int runSession(int argc, char **argv)
     kestrel::SessionDriver driver(std::cout, std::cerr);
     if (path == "-")
         return driver.run(std::cin);
-    std::ifstream file{std::string(path)};
-    if (!file) {
-        std::cerr << "kestrel-tool: cannot open '" << path << "'\n";
+    std::optional<std::ifstream> file = kestrel::tool::openInputFile(path);
+    if (!file)
         return 2;
-    }
-    return driver.run(file);
+    return driver.run(*file);
 }
 
 } // namespace

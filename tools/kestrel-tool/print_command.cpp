@@ -1,5 +1,7 @@
 #include "print_command.hpp"
 
+#include "input_files.hpp"
+
 #include "core/board.hpp"
 #include "game/step_log.hpp"
 #include "print/print_page.hpp"
@@ -110,12 +112,10 @@ int runPrint(int argc, char **argv)
     if (request->path == "-") {
         snapshot = readSnapshotLine(std::cin);
     } else {
-        std::ifstream file(request->path);
-        if (!file) {
-            std::cerr << "kestrel-tool: cannot open '" << request->path << "'\n";
+        std::optional<std::ifstream> file = openInputFile(request->path);
+        if (!file)
             return 2;
-        }
-        snapshot = readSnapshotLine(file);
+        snapshot = readSnapshotLine(*file);
     }
     if (!snapshot)
         return 2;

@@ -108,8 +108,13 @@ int SessionDriver::run(std::istream &script)
     try {
         startProgram();
         std::string line;
-        while (nextLine(line))
+        bool anyAction = false;
+        while (nextLine(line)) {
+            anyAction = true;
             runLine(line);
+        }
+        if (!anyAction)
+            throw ScriptError{"the script holds no action"};
     } catch (const ScriptError &error) {
         m_out.flush();
         m_err << "error line " << m_lineNumber << ": " << error.why << '\n';
@@ -196,6 +201,8 @@ void SessionDriver::runLine(std::string_view line)
     if (!m_hintWindowOpen && action.window != Window::Main)
         moveMouse({});
     (this->*action.handler)(action, Args(words).subspan(argsFrom));
+    if (m_lineChecker && m_form)
+        m_lineChecker(*m_form, line);
 }
 
 void SessionDriver::runHintWindow()

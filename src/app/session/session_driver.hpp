@@ -30,6 +30,7 @@
 #include "app/main_controls.hpp"
 #include "core/random_source.hpp"
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <span>
@@ -64,6 +65,13 @@ public:
     /// the end or the first line that stops the session. Returns kCompleted, kScriptError or
     /// kUnanswered.
     int run(std::istream &script);
+
+    /// Called after every line that ran, with the window and the line (soaks check the
+    /// board's invariants here).
+    void setLineChecker(std::function<void(const TForm1 &form, std::string_view line)> checker)
+    {
+        m_lineChecker = std::move(checker);
+    }
 
     /// Thrown by an action whose line cannot be run; `why` follows "error line N: ".
     struct ScriptError
@@ -155,6 +163,7 @@ private:
     std::unique_ptr<ScriptedPlatform> m_platform;
     MersenneRandom m_random{0};
     std::unique_ptr<TForm1> m_form;
+    std::function<void(const TForm1 &, std::string_view)> m_lineChecker;
     MousePlace m_mouse;
     bool m_hintWindowOpen = false;
 };

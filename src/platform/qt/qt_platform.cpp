@@ -20,6 +20,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QUrl>
 
 #include <filesystem>
@@ -206,6 +207,14 @@ private:
 };
 
 } // namespace
+
+bool QtWindowHost::runLater(int milliseconds, std::function<void()> callback)
+{
+    // A single shot on the application's event loop: it runs between events, never inside
+    // another handler.
+    QTimer::singleShot(milliseconds, QCoreApplication::instance(), std::move(callback));
+    return true;
+}
 
 std::unique_ptr<Picture> QtWindowHost::grabBoardFrame()
 {

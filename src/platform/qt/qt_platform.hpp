@@ -56,6 +56,7 @@ public:
     /// The main window's board frame, which Save as picture grabs (may be null).
     void setBoardFrame(QWidget *frame) { m_boardFrame = frame; }
     std::unique_ptr<Picture> grabBoardFrame() override;
+    bool runLater(int milliseconds, std::function<void()> callback) override;
 
 private:
     std::map<std::string, QPointer<QWidget>, std::less<>> m_windows;
