@@ -222,7 +222,9 @@ void TPICSD33::eliminateFromPeers(int row, int col)
         return;
     for (const CellPos p : peersOf(row, col)) {
         TPicNode &peer = cell(p.row, p.col);
-        if (peer.state != CellState::Given && peer.hxs.find(digit[0]) != std::string::npos)
+        // Only candidates are removed: a placed peer with the same digit keeps it (the
+        // conflict is then marked), so the player's digit is never wiped out.
+        if (peer.state == CellState::Open && peer.hxs.find(digit[0]) != std::string::npos)
             peer.hxs = removeDigits(peer.hxs, digit);
     }
 }

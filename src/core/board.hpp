@@ -160,7 +160,7 @@ public:
     bool isSolved();
     /// 81 characters: `hxs` of a given, "0" for every other cell.
     std::string givensString() const;
-    /// When the cell holds one digit d: removes d from every non-given peer holding it.
+    /// When the cell holds one digit d: removes d from every open peer holding it.
     void eliminateFromPeers(int row, int col);
     /// Appends d to every open peer whose allowedHxs contains d and whose `hxs` lacks it.
     void restoreToPeers(int row, int col, int d);
