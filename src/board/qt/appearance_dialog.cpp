@@ -130,7 +130,11 @@ void AppearanceDialog::buildGroups()
         const auto i = static_cast<std::size_t>(place.swatch);
         QGroupBox *owner = m_groups[static_cast<std::size_t>(place.group)];
         m_labels[i] = new QLabel(owner);
-        m_labels[i]->setGeometry(4, place.top - 2, kSwatchLeft - 4, 19);
+        // The swatch names sit in the 62 pixels left of the swatch ("Big Number" included).
+        m_labels[i]->setGeometry(2, place.top - 2, kSwatchLeft - 2, 19);
+        QFont small = m_labels[i]->font();
+        small.setPixelSize(11);
+        m_labels[i]->setFont(small);
         m_swatches[i] = new SwatchWidget(owner);
         m_swatches[i]->move(kSwatchLeft, place.top);
         const Swatch which = place.swatch;
