@@ -335,18 +335,7 @@ private:
             pairs[b] = twice & ~thrice;
         }
         if (m_run == 0) {
-            int best = -1, bestSeen = -1;
-            for (int b = 0; b < 3; ++b) {
-                for (std::uint32_t left = pairs[b]; left != 0; left &= left - 1) {
-                    const int bit = std::countr_zero(left);
-                    const int seen = band::countBits(pairs[b] & band::kTables.rowAndBox[bit]);
-                    if (seen > bestSeen) {
-                        best = 27 * b + bit;
-                        bestSeen = seen;
-                    }
-                }
-            }
-            if (best >= 0)
+            if (const int best = band::mostConnectedPair(pairs); best >= 0)
                 return best;
         } else {
             const bool fromEnd = (m_run / 3) % 2 == 1;

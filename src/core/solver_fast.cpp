@@ -279,17 +279,7 @@ int branchCell(const FastState &s)
         triples[b] = thrice & ~more;
     }
     // A two-digit cell that sees many others settles the most.
-    int best = -1, bestSeen = -1;
-    for (int b = 0; b < 3; ++b) {
-        for (std::uint32_t left = pairs[b]; left != 0; left &= left - 1) {
-            const int bit = std::countr_zero(left);
-            const int seen = band::countBits(pairs[b] & band::kTables.rowAndBox[bit]);
-            if (seen > bestSeen) {
-                best = 27 * b + bit;
-                bestSeen = seen;
-            }
-        }
-    }
+    int best = band::mostConnectedPair(pairs);
     if (best >= 0)
         return best;
     for (int b = 0; b < 3; ++b)

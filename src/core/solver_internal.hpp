@@ -167,6 +167,25 @@ constexpr int countBits(std::uint32_t bits)
     return static_cast<int>((((bits + (bits >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
 }
 
+/// The two-candidate cell (band bit layout, `pairs` one mask per band) that sees the most other
+/// two-candidate cells of its band: it settles the most. The first such cell in band and bit
+/// order wins a tie; -1 when there is none. Both searches branch on it, so that they stay in step.
+inline int mostConnectedPair(const std::array<std::uint32_t, 3> &pairs)
+{
+    int best = -1, bestSeen = -1;
+    for (int b = 0; b < 3; ++b) {
+        for (std::uint32_t left = pairs[b]; left != 0; left &= left - 1) {
+            const int bit = std::countr_zero(left);
+            const int seen = countBits(pairs[b] & kTables.rowAndBox[bit]);
+            if (seen > bestSeen) {
+                best = 27 * b + bit;
+                bestSeen = seen;
+            }
+        }
+    }
+    return best;
+}
+
 } // namespace band
 
 // --- entry points of the search files ---------------------------------------------------------
