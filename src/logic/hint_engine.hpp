@@ -151,6 +151,12 @@ public:
     void carryOut();
     /// Runs one technique on the loaded grid with a fresh search; true when it fired.
     bool runTechnique(HintSearch search);
+    /// Shows the hint of one second-ladder technique on the loaded grid, the rest of both
+    /// ladders passed over, as findNextHint shows a hint: text, highlights, removals made, a
+    /// pending placement, the weight counted. True when it fired; false, with nothing changed,
+    /// when it did not or the puzzle has not exactly one solution. For pictures and worked
+    /// examples of a technique that the ladder reaches rarely or never.
+    bool showFullTechnique(FullTechnique technique);
 
     // --- the grid ------------------------------------------------------------------------
     /// Puts digit (1..9) into engine cell e and removes it from e's row, column and box. Any

@@ -107,6 +107,37 @@ bool HintEngine::runFullLadder()
     return true;
 }
 
+bool HintEngine::showFullTechnique(FullTechnique technique)
+{
+    if (m_placedCount == kCells)
+        return false;
+    checkPuzzle();
+    if (m_check != PuzzleCheck::Unique)
+        return false;
+    if (!m_forcing)
+        m_forcing.reset(makeForcingScratch());
+    Deduction deduction;
+    ValueGrid values{};
+    for (int e = 0; e < kCells; ++e)
+        values[e] = m_value[e];
+    const bool forcing = technique >= FullTechnique::ForcingChainContradiction
+        && technique <= FullTechnique::NestedForcingChainUnit;
+    if (forcing
+            ? !findForcingKind(technique, m_candMask, values, *m_forcing, deduction)
+            : !findFullTechnique(technique, m_candMask, values, *m_forcing, m_solution, deduction))
+        return false;
+    // What was shown before goes, as a new search would clear it.
+    clearHighlights();
+    m_removedHighlight.fill(0);
+    m_text.clear();
+    m_pending.active = false;
+    applyDeduction(deduction);
+    m_hintShown = true;
+    m_searching = false;
+    m_outcome = HintOutcome::Found;
+    return true;
+}
+
 void HintEngine::applyDeduction(const Deduction &deduction)
 {
     for (int e = 0; e < kCells; ++e) {

@@ -10,8 +10,11 @@ namespace kestrel {
 
 namespace {
 
-// Weights are HoDoKu's default scores; the two forcing kinds past the contradiction and the trial
-// cost more because a player needs more of them to follow.
+// Weights are HoDoKu's default scores: Forcing Chain 500 for the chains on singles, Forcing Net 700
+// for the dynamic ones (HoDoKu's nets follow more than one implication at a time, as these do).
+// HoDoKu has no nested chains; they sit above its nets and far below its Brute Force (10000). In
+// each reach the two kinds past the contradiction cost more because a player needs more branches
+// to follow; the trial costs most.
 constexpr std::array<FullTechniqueInfo, kFullTechniqueCount> kInfo = {{
     {"RemotePair", "frmsolover.hint.remotepair",
      "远程数对: {cells} 都是 {digit}, 隔奇数步相连, 删除 {removes}", 110},
@@ -37,7 +40,31 @@ constexpr std::array<FullTechniqueInfo, kFullTechniqueCount> kInfo = {{
      "格强制链: {cells} 的每个候选数都得出同一结论: {removes}", 550},
     {"ForcingChainUnit", "frmsolover.hint.forcing.unit",
      "区域强制链: 数字 {digit} 在 {cells} 的每个位置都得出同一结论: {removes}", 600},
-    {"Trial", "frmsolover.hint.trial", "试探: {cells} 填 {digit} 后无解, 删除 {removes}", 2000},
+    {"DynamicForcingChainContradiction", "frmsolover.hint.forcing.dynamic.contradiction",
+     "动态强制链: 假设 {cells} 是 {digit}, 用唯一数、区块和数对数组推下去, {chain} 矛盾, 删除 "
+     "{removes}",
+     700},
+    {"DynamicForcingChainCell", "frmsolover.hint.forcing.dynamic.cell",
+     "动态格强制链: {cells} 的每个候选数用唯一数、区块和数对数组推下去都得出同一结论: {removes}",
+     750},
+    {"DynamicForcingChainUnit", "frmsolover.hint.forcing.dynamic.unit",
+     "动态区域强制链: 数字 {digit} 在 {cells} 的每个位置用唯一数、区块和数对数组推下去都得出同一结"
+     "论: {removes}",
+     800},
+    {"NestedForcingChainContradiction", "frmsolover.hint.forcing.nested.contradiction",
+     "嵌套强制链: 假设 {cells} 是 {digit}, 推下去并在其中再用一层强制链删数, {chain} 矛盾, 删除 "
+     "{removes}",
+     900},
+    {"NestedForcingChainCell", "frmsolover.hint.forcing.nested.cell",
+     "嵌套格强制链: {cells} 的每个候选数推下去 (其中再用一层强制链) 都得出同一结论: {removes}",
+     950},
+    {"NestedForcingChainUnit", "frmsolover.hint.forcing.nested.unit",
+     "嵌套区域强制链: 数字 {digit} 在 {cells} 的每个位置推下去 (其中再用一层强制链) "
+     "都得出同一结论: "
+     "{removes}",
+     1000},
+    {"Trial", "frmsolover.hint.trial",
+     "试探 (由求解器搜索得出, 并非逻辑推理): {cells} 填 {digit} 后无解, 删除 {removes}", 2000},
 }};
 
 } // namespace
@@ -147,28 +174,58 @@ void colourCells(Deduction &deduction, CellSet cells, Colour colour)
             deduction.colour[e] = colour;
 }
 
+bool findFullTechnique(FullTechnique technique, const MaskGrid &grid, const ValueGrid &values,
+                       ForcingScratch &scratch, std::string_view solution81, Deduction &deduction)
+{
+    // Each rung starts from an empty deduction: a rung that gave up half way leaves marks.
+    deduction = Deduction{};
+    switch (technique) {
+    case FullTechnique::RemotePair:
+        return findRemotePair(grid, deduction);
+    case FullTechnique::Skyscraper:
+        return findSkyscraper(grid, deduction);
+    case FullTechnique::XWing:
+        return findFish(grid, 2, deduction);
+    case FullTechnique::TwoStringKite:
+        return findTwoStringKite(grid, deduction);
+    case FullTechnique::Swordfish:
+        return findFish(grid, 3, deduction);
+    case FullTechnique::WWing:
+        return findWWing(grid, deduction);
+    case FullTechnique::SimpleColouring:
+        return findSimpleColouring(grid, deduction);
+    case FullTechnique::XYWing:
+        return findXYWing(grid, deduction);
+    case FullTechnique::Jellyfish:
+        return findFish(grid, 4, deduction);
+    case FullTechnique::XYZWing:
+        return findXYZWing(grid, deduction);
+    case FullTechnique::GroupedAic:
+        return findGroupedAic(grid, deduction);
+    case FullTechnique::AlsXz:
+        return findAlsXz(grid, deduction);
+    case FullTechnique::ForcingChainContradiction:
+        return findForcingChain(grid, values, scratch, deduction);
+    case FullTechnique::DynamicForcingChainContradiction:
+        return findDynamicForcingChain(grid, values, scratch, deduction);
+    case FullTechnique::NestedForcingChainContradiction:
+        return findNestedForcingChain(grid, values, scratch, deduction);
+    case FullTechnique::Trial:
+        return !solution81.empty() && findTrial(grid, solution81, deduction);
+    default:
+        // The cell and unit kinds of a reach are found by its contradiction rung.
+        return false;
+    }
+}
+
 bool findFullLadderStep(const MaskGrid &grid, const ValueGrid &values, ForcingScratch &scratch,
                         std::string_view solution81, Deduction &deduction)
 {
-    // Each rung starts from an empty deduction: a rung that gave up half way leaves marks.
-    const auto rung = [&deduction](auto &&find) {
-        deduction = Deduction{};
-        return find();
-    };
-    return rung([&] { return findRemotePair(grid, deduction); })
-        || rung([&] { return findSkyscraper(grid, deduction); })
-        || rung([&] { return findFish(grid, 2, deduction); })
-        || rung([&] { return findTwoStringKite(grid, deduction); })
-        || rung([&] { return findFish(grid, 3, deduction); })
-        || rung([&] { return findWWing(grid, deduction); })
-        || rung([&] { return findSimpleColouring(grid, deduction); })
-        || rung([&] { return findXYWing(grid, deduction); })
-        || rung([&] { return findFish(grid, 4, deduction); })
-        || rung([&] { return findXYZWing(grid, deduction); })
-        || rung([&] { return findGroupedAic(grid, deduction); })
-        || rung([&] { return findAlsXz(grid, deduction); })
-        || rung([&] { return findForcingChain(grid, values, scratch, deduction); })
-        || (!solution81.empty() && rung([&] { return findTrial(grid, solution81, deduction); }));
+    for (int t = 0; t < kFullTechniqueCount; ++t)
+        if (findFullTechnique(static_cast<FullTechnique>(t), grid, values, scratch, solution81,
+                              deduction))
+            return true;
+    return false;
 }
 
 } // namespace kestrel

@@ -8,10 +8,12 @@
 //
 // The rungs run in the order of HoDoKu's default difficulty scores (Remote Pair 110, Skyscraper
 // 130, X-Wing 140, Two-String Kite 150, Swordfish 150, W-Wing 150, Simple Colours 150, XY-Wing
-// 160, Jellyfish 160, XYZ-Wing 180, grouped AIC 300, ALS-XZ 300, forcing chains 500+), ties
-// broken by how small the pattern is. Every rung is a proof from the candidates alone, so it is
-// sound on any grid whose candidates still hold the solution; none assumes a unique solution.
-// The last rung, a trial, reads the solution and is used only on a one-solution puzzle.
+// 160, Jellyfish 160, XYZ-Wing 180, grouped AIC 300, ALS-XZ 300, forcing chains 500+, forcing nets
+// 700+; the nested forcing chains above them), ties broken by how small the pattern is. Every rung
+// is a proof from the candidates alone, so it is sound on any grid whose candidates still hold the
+// solution; none assumes a unique solution. The last rung, a trial, reads the solution and is used
+// only on a one-solution puzzle: a guard against a fault, which the forcing chains leave nothing to
+// do on every puzzle set the tests run.
 
 #include "core/colour.hpp"
 
@@ -39,10 +41,16 @@ enum class FullTechnique {
     ForcingChainContradiction,
     ForcingChainCell,
     ForcingChainUnit,
+    DynamicForcingChainContradiction,
+    DynamicForcingChainCell,
+    DynamicForcingChainUnit,
+    NestedForcingChainContradiction,
+    NestedForcingChainCell,
+    NestedForcingChainUnit,
     Trial,
 };
 
-inline constexpr int kFullTechniqueCount = 16;
+inline constexpr int kFullTechniqueCount = 22;
 
 /// Facts about each technique of the second ladder.
 struct FullTechniqueInfo
@@ -151,14 +159,37 @@ ForcingScratch *makeForcingScratch();
 /// Digits of the cells holding a value, engine order (0 for open).
 using ValueGrid = std::array<std::uint8_t, 81>;
 
-/// Forcing chains on singles: contradiction, then cell, then unit forcing.
+/// Forcing chains on singles: contradiction, then cell, then unit forcing, the first of each in
+/// engine order.
 bool findForcingChain(const MaskGrid &grid, const ValueGrid &values, ForcingScratch &scratch,
                       Deduction &deduction);
-/// The trial of last resort: a candidate of the open cell with fewest candidates that is not the
-/// digit of `solution81` (row-major board order) is removed because the search finds no
-/// solution with it. Only for a puzzle with exactly one solution.
+/// Dynamic forcing chains: the same three kinds, each assumption followed through singles,
+/// locked candidates and naked and hidden pairs and triples; the shortest contradiction, else the
+/// cell or unit with fewest branches.
+bool findDynamicForcingChain(const MaskGrid &grid, const ValueGrid &values, ForcingScratch &scratch,
+                             Deduction &deduction);
+/// Nested forcing chains: as the dynamic ones, and where the following stops, each candidate left
+/// is followed dynamically one level down and removed when it ends in a contradiction. The first
+/// contradiction from the cells with fewest candidates, else the cell or unit with fewest
+/// branches.
+bool findNestedForcingChain(const MaskGrid &grid, const ValueGrid &values, ForcingScratch &scratch,
+                            Deduction &deduction);
+/// One kind of forcing chain alone, the kinds before it in its reach passed over: the given
+/// contradiction rung as in the ladder, or the cell or unit forcing of its reach even where a
+/// contradiction would come first. For showing a kind the ladder reaches rarely.
+bool findForcingKind(FullTechnique technique, const MaskGrid &grid, const ValueGrid &values,
+                     ForcingScratch &scratch, Deduction &deduction);
+/// The trial of last resort, never reached while the forcing chains are sound and strong: a
+/// candidate of the open cell with fewest candidates that is not the digit of `solution81`
+/// (row-major board order) is removed because the search finds no solution with it. Only for a
+/// puzzle with exactly one solution.
 bool findTrial(const MaskGrid &grid, std::string_view solution81, Deduction &deduction);
 
+/// Runs the rung of `technique` alone (the trial only when `solution81` is not empty). In the
+/// ladder the cell and unit kinds of forcing chains come with the contradiction kind of their
+/// reach, which tries all three; asked for themselves they find nothing here.
+bool findFullTechnique(FullTechnique technique, const MaskGrid &grid, const ValueGrid &values,
+                       ForcingScratch &scratch, std::string_view solution81, Deduction &deduction);
 /// Runs the rungs in ladder order (the trial only when `solution81` is not empty).
 bool findFullLadderStep(const MaskGrid &grid, const ValueGrid &values, ForcingScratch &scratch,
                         std::string_view solution81, Deduction &deduction);

@@ -102,6 +102,21 @@ void Tfrmsolover::nextStep()
     paintHighlights();
 }
 
+bool Tfrmsolover::showFullTechnique(FullTechnique technique)
+{
+    if (m_needsLoad) {
+        loadFromBoard();
+        m_needsLoad = false;
+    }
+    m_engine.lookup = lookup;
+    if (!m_engine.showFullTechnique(technique))
+        return false;
+    memoText = m_engine.text();
+    paintHighlights();
+    setCaptionForNextPress();
+    return true;
+}
+
 void Tfrmsolover::placePendingOnBoard()
 {
     const int digit = m_engine.pendingDigit();

@@ -72,6 +72,11 @@ public:
     /// redraws the placed cells.
     void writeBackToBoard();
 
+    /// Shows the hint of one second-ladder technique on the board as it stands (see
+    /// HintEngine::showFullTechnique), painted and captioned as the hint button shows a hint;
+    /// the next press carries it out. True when the technique fired.
+    bool showFullTechnique(FullTechnique technique);
+
     /// The engine of the window.
     const HintEngine &engine() const { return m_engine; }
     HintEngine &engine() { return m_engine; }

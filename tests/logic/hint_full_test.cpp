@@ -175,6 +175,14 @@ TEST(HintFullLadder, EveryRungIsSoundAndFiresOnRealPositions)
          [&scratch](const StuckPosition &p, Deduction &d) {
              return findForcingChain(p.masks, p.values, *scratch, d);
          }},
+        {"dynamic forcing",
+         [&scratch](const StuckPosition &p, Deduction &d) {
+             return findDynamicForcingChain(p.masks, p.values, *scratch, d);
+         }},
+        {"nested forcing",
+         [&scratch](const StuckPosition &p, Deduction &d) {
+             return findNestedForcingChain(p.masks, p.values, *scratch, d);
+         }},
         {"trial",
          [](const StuckPosition &p, Deduction &d) {
              return findTrial(p.masks, p.solution, d);
@@ -206,6 +214,8 @@ TEST(HintFullLadder, FinishesEveryHardPuzzleWithItsSolution)
         EXPECT_GE(full.difficultyScore,
                   described.status == GradeStatus::Solved ? described.difficultyScore : 0);
         EXPECT_NE(full.hardestTechnique, "none");
+        // The forcing chains leave the trial nothing to do.
+        EXPECT_EQ(full.fullTechniqueCount[static_cast<std::size_t>(FullTechnique::Trial)], 0);
     }
 }
 
