@@ -19,7 +19,10 @@ namespace {
 constexpr Colour kFrameColour = 0x000000FF; // hover frame: red
 constexpr Colour kCursorColour = 0x0000A5FF; // keyboard cursor frame: orange
 constexpr Colour kMistakeColour = 0x000000FE; // a mistake, as Check Error paints it
-constexpr Colour kRemovalColour = 0x00C8AAFF; // a candidate the hint on show removes: pink
+// A candidate the hint on show removes: red, so that it stands out on the white, cyan and magenta
+// of the hint's highlights alike (a pale pink was lost on magenta; a strike through the digit made
+// it hard to read).
+constexpr Colour kRemovalColour = 0x003C50FF;
 const QColor kCursorTint(255, 165, 0, 34); // the cursor's row, column and box
 const QColor kCoverColour(96, 104, 120);
 constexpr Colour kBevelLight = 0x00FFFFFF; // raised bevel, top and left
