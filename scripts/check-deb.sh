@@ -11,8 +11,10 @@ contents=$(dpkg-deb --contents "$deb")
 info=$(dpkg-deb --info "$deb")
 status=0
 for path in ./usr/bin/sudokukestrel ./usr/bin/kestrel-tool \
-    ./usr/share/sudokukestrel/help/index.htm ./usr/share/sudokukestrel/help/Candidates.htm \
-    ./usr/share/sudokukestrel/help/Color.htm \
+    ./usr/share/sudokukestrel/help/style.css \
+    ./usr/share/sudokukestrel/help/en/index.htm ./usr/share/sudokukestrel/help/en/Candidates.htm \
+    ./usr/share/sudokukestrel/help/en/Color.htm ./usr/share/sudokukestrel/help/zh/index.htm \
+    ./usr/share/sudokukestrel/help/zh/Candidates.htm ./usr/share/sudokukestrel/help/zh/Color.htm \
     ./usr/share/applications/org.sudokukestrel.SudokuKestrel.desktop \
     ./usr/share/icons/hicolor/scalable/apps/org.sudokukestrel.SudokuKestrel.svg \
     ./usr/share/metainfo/org.sudokukestrel.SudokuKestrel.metainfo.xml; do

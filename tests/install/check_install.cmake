@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix and checks that the tree holds everything the
 # installed program needs, and that the desktop entry and the AppStream file validate.
-#   cmake -DBUILD_DIR=<build> -DPREFIX=<empty folder> -DWITH_UI=ON|OFF -P check_install.cmake
+#   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<sources> -DPREFIX=<empty folder> -DWITH_UI=ON|OFF
+#         -P check_install.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE status OUTPUT_QUIET)
@@ -11,13 +12,24 @@ endif()
 set(id org.sudokukestrel.SudokuKestrel)
 set(expected bin/kestrel-tool)
 if(WITH_UI)
-    list(APPEND expected bin/sudokukestrel
-         share/sudokukestrel/help/index.htm share/sudokukestrel/help/Candidates.htm
-         share/sudokukestrel/help/Color.htm share/sudokukestrel/help/style.css
-         share/sudokukestrel/help/techniques.htm share/sudokukestrel/help/playing.htm
+    list(APPEND expected bin/sudokukestrel share/sudokukestrel/help/style.css
          share/applications/${id}.desktop
          share/icons/hicolor/scalable/apps/${id}.svg
          share/metainfo/${id}.metainfo.xml)
+endif()
+# The help of every language beside the program: the pages the program opens by name and
+# the general pages, and every file of the help in the sources, in the same folders.
+if(WITH_UI)
+    foreach(language en zh)
+        foreach(page index playing Candidates Color history exchange printing keyboard
+                     techniques)
+            list(APPEND expected share/sudokukestrel/help/${language}/${page}.htm)
+        endforeach()
+    endforeach()
+    file(GLOB_RECURSE help_sources RELATIVE ${SOURCE_DIR}/src/app/help ${SOURCE_DIR}/src/app/help/*)
+    foreach(file IN LISTS help_sources)
+        list(APPEND expected share/sudokukestrel/help/${file})
+    endforeach()
 endif()
 foreach(path IN LISTS expected)
     if(NOT EXISTS ${PREFIX}/${path})
