@@ -79,11 +79,14 @@ HelpWindow::HelpWindow(QWidget *parent)
         m_browser->setSource(item->data(Qt::UserRole).toUrl());
     });
 
+    // Long page names wrap in the contents rather than hide behind a scroll bar.
+    m_contents->setWordWrap(true);
+    m_contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *splitter = new QSplitter;
     splitter->addWidget(m_contents);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 570});
+    splitter->setSizes({240, 600});
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
