@@ -30,6 +30,8 @@ if(KESTREL_BUILD_UI)
             RENAME ${KESTREL_APP_ID}.svg)
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/${KESTREL_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/screenshots/main.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/sudokukestrel/screenshots)
 endif()
 
 # cpack -G DEB in the build folder writes sudokukestrel_<version>_<arch>.deb.

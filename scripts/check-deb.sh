@@ -17,7 +17,8 @@ for path in ./usr/bin/sudokukestrel ./usr/bin/kestrel-tool \
     ./usr/share/sudokukestrel/help/zh/Candidates.htm ./usr/share/sudokukestrel/help/zh/Color.htm \
     ./usr/share/applications/org.sudokukestrel.SudokuKestrel.desktop \
     ./usr/share/icons/hicolor/scalable/apps/org.sudokukestrel.SudokuKestrel.svg \
-    ./usr/share/metainfo/org.sudokukestrel.SudokuKestrel.metainfo.xml; do
+    ./usr/share/metainfo/org.sudokukestrel.SudokuKestrel.metainfo.xml \
+    ./usr/share/sudokukestrel/screenshots/main.png; do
     if ! grep -q " $path\$" <<<"$contents"; then
         echo "check-deb: $deb lacks $path" >&2
         status=1
