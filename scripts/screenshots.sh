@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Pictures of the main window and every secondary window in Chinese, English and Japanese,
-# the appearance dialog on custom colours and the main board after "OK", taken under Xvfb
-# with the real X11 platform and fonts. They land in build/screenshots/languages/.
+# Pictures of the main window and every secondary window in Chinese, English and Japanese
+# (the About window and the help window on two pages among them), the appearance dialog on
+# custom colours and the main board after "OK", taken under Xvfb with the real X11 platform
+# and fonts. They land in build/screenshots/languages/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -d build ] || cmake --preset default
