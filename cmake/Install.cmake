@@ -1,8 +1,11 @@
 # Install layout and the Debian package.
 #
 #   bin/sudokukestrel, bin/kestrel-tool
-#   share/sudokukestrel/help/          the help pages (the program looks for them in
-#                                      ../share/sudokukestrel/help beside its bin folder)
+#   share/sudokukestrel/help/          the help (the program looks for it in
+#                                      ../share/sudokukestrel/help beside its bin folder):
+#       <lang>/*.htm                   one folder of pages per language (en, zh, …)
+#       style.css, images/             shared by every language
+#   share/sudokukestrel/screenshots/   the pictures the metainfo file names
 #   share/applications/<id>.desktop    the desktop menu entry
 #   share/icons/hicolor/scalable/apps/<id>.svg
 #   share/metainfo/<id>.metainfo.xml   the AppStream description
@@ -15,7 +18,11 @@ set(KESTREL_APP_ID org.sudokukestrel.SudokuKestrel)
 install(TARGETS kestrel-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(KESTREL_BUILD_UI)
     install(TARGETS sudokukestrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES ${KESTREL_HELP_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/sudokukestrel/help)
+    foreach(file IN LISTS KESTREL_HELP_FILES)
+        get_filename_component(folder ${file} DIRECTORY)
+        install(FILES ${KESTREL_HELP_SOURCE}/${file}
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/sudokukestrel/help/${folder})
+    endforeach()
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/${KESTREL_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${CMAKE_SOURCE_DIR}/src/app/qt/icons/app.svg
@@ -23,6 +30,8 @@ if(KESTREL_BUILD_UI)
             RENAME ${KESTREL_APP_ID}.svg)
     install(FILES ${CMAKE_SOURCE_DIR}/packaging/${KESTREL_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${CMAKE_SOURCE_DIR}/packaging/screenshots/main.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/sudokukestrel/screenshots)
 endif()
 
 # cpack -G DEB in the build folder writes sudokukestrel_<version>_<arch>.deb.

@@ -11,11 +11,14 @@ contents=$(dpkg-deb --contents "$deb")
 info=$(dpkg-deb --info "$deb")
 status=0
 for path in ./usr/bin/sudokukestrel ./usr/bin/kestrel-tool \
-    ./usr/share/sudokukestrel/help/index.htm ./usr/share/sudokukestrel/help/Candidates.htm \
-    ./usr/share/sudokukestrel/help/Color.htm \
+    ./usr/share/sudokukestrel/help/style.css \
+    ./usr/share/sudokukestrel/help/en/index.htm ./usr/share/sudokukestrel/help/en/Candidates.htm \
+    ./usr/share/sudokukestrel/help/en/Color.htm ./usr/share/sudokukestrel/help/zh/index.htm \
+    ./usr/share/sudokukestrel/help/zh/Candidates.htm ./usr/share/sudokukestrel/help/zh/Color.htm \
     ./usr/share/applications/org.sudokukestrel.SudokuKestrel.desktop \
     ./usr/share/icons/hicolor/scalable/apps/org.sudokukestrel.SudokuKestrel.svg \
-    ./usr/share/metainfo/org.sudokukestrel.SudokuKestrel.metainfo.xml; do
+    ./usr/share/metainfo/org.sudokukestrel.SudokuKestrel.metainfo.xml \
+    ./usr/share/sudokukestrel/screenshots/main.png; do
     if ! grep -q " $path\$" <<<"$contents"; then
         echo "check-deb: $deb lacks $path" >&2
         status=1

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Pictures of the main window and every secondary window in Chinese, English and Japanese,
-# the appearance dialog on custom colours and the main board after "OK", taken under Xvfb
-# with the real X11 platform and fonts. They land in build/screenshots/languages/; the board and
-# the hint window for one hint of every technique of the second ladder land in
-# build/screenshots/hints/.
+# Pictures of the main window and every secondary window in Chinese, English and Japanese
+# (the About window and the help window on two pages among them), the appearance dialog on
+# custom colours and the main board after "OK", taken under Xvfb with the real X11 platform
+# and fonts. They land in build/screenshots/languages/; the board and the hint window for one
+# hint of every technique of the second ladder land in build/screenshots/hints/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -d build ] || cmake --preset default

@@ -184,6 +184,7 @@ void TForm1::loadLanguage(Language language)
     m_frmprintselect.applyLanguage(m_lst1);
     m_frmAppearance.applyLanguage(lookup);
     m_frm_sol.applyInterfaceFont();
+    m_platform.shell.setHelpLanguage(helpLanguage());
 }
 
 void TForm1::applyLanguageToMainWindow()
@@ -243,11 +244,9 @@ void TForm1::FormActivate()
 
 void TForm1::mnAboutClick()
 {
-    // Name and version, what the program does, then the libraries and fonts it ships with.
-    m_platform.dialogs.inform(text("frm_about.lbl1.caption") + "\n\n"
-                                  + text("frm_about.lbl2.caption") + "\n\n"
-                                  + text("frm_about.credits"),
-                              text("frm_about.caption"));
+    m_frmAbout.emplace([this](std::string_view key) { return text(key); });
+    m_platform.windows.showModal(TfrmAbout::kWindowName);
+    m_frmAbout.reset();
 }
 
 void TForm1::webMenuClick(ControlId item)

@@ -6,6 +6,7 @@
 // control row, forwards events here and re-reads the state after each one (model -> view
 // only).
 
+#include "app/about_window.hpp"
 #include "app/language_table.hpp"
 #include "app/main_controls.hpp"
 #include "app/settings.hpp"
@@ -31,6 +32,7 @@
 
 namespace kestrel {
 
+struct HelpLanguage;
 struct Platform;
 
 /// Product name and version, shown as the application and window title.
@@ -95,7 +97,7 @@ public:
     void trigger(ControlId id);
     /// Menu File > Exit: asks the shell to close the window.
     void mnExitClick() { m_closeRequested = true; }
-    /// Help > About: the about box.
+    /// Help > About: a fresh About window, shown modally and dropped when it closes.
     void mnAboutClick();
     /// One of the web menu items (mnc1..mnc4, mne1..mne4, mnj1): opens its page.
     void webMenuClick(ControlId item);
@@ -235,6 +237,8 @@ public:
     Tfrmcopy &frmcopy() { return m_frmcopy; }
     /// The Save window while it is open; null otherwise.
     Tfrmsave *frmsave() { return m_frmsave ? &*m_frmsave : nullptr; }
+    /// The About window while it is open; null otherwise.
+    TfrmAbout *frmAbout() { return m_frmAbout ? &*m_frmAbout : nullptr; }
     /// The game list window, created with the main window.
     Tfrmgamelist &frmgamelist() { return m_frmgamelist; }
     /// "games.dat" in the data directory.
@@ -267,6 +271,8 @@ private:
     std::string lastGamePath() const;
     /// The folder of the shipped help pages, installed or in the build folder.
     std::string helpDirectory() const;
+    /// Where the help pages of the interface language are, and the help window's captions.
+    HelpLanguage helpLanguage() const;
     void stepRecorded();
     void writeAutosave();
     void startAutosavePause(int milliseconds);
@@ -299,6 +305,7 @@ private:
                            return text(key);
                        }};
     std::optional<Tfrmsave> m_frmsave;
+    std::optional<TfrmAbout> m_frmAbout;
     Tfrmgamelist m_frmgamelist;
     Tfrmprintselect m_frmprintselect{m_game.board(), m_platform};
     AppSettings m_settings;

@@ -119,9 +119,28 @@ std::string TForm1::helpDirectory() const
     return joinPath(program, "help");
 }
 
+HelpLanguage TForm1::helpLanguage() const
+{
+    // One folder of pages per language; a page not (yet) written in the interface language is
+    // shown in English.
+    const std::string root = helpDirectory();
+    HelpLanguage help;
+    if (m_language != Language::English)
+        help.folders.push_back(joinPath(root, languageCode(m_language)));
+    help.folders.push_back(joinPath(root, languageCode(Language::English)));
+    help.back = text("frmhelp.back");
+    help.forward = text("frmhelp.forward");
+    help.contents = text("frmhelp.contents");
+    return help;
+}
+
 void TForm1::openHelpPage(std::string_view page)
 {
-    const std::string path = joinPath(helpDirectory(), page);
+    const HelpLanguage help = helpLanguage();
+    // A page found nowhere is asked for in English, so that the message names that file.
+    const std::string path = findHelpPage(help.folders, page, [this](const std::string &file) {
+                                 return m_platform.files.exists(file);
+                             }).value_or(joinPath(help.folders.back(), page));
     if (!m_platform.shell.showHelp(path))
         m_platform.dialogs.showError(replaceAll(text("msg_file_read_failed"), "%1", path),
                                      m_caption);

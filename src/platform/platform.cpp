@@ -11,4 +11,14 @@ std::string joinPath(std::string_view directory, std::string_view name)
     return out;
 }
 
+std::optional<std::string> findHelpPage(const std::vector<std::string> &folders,
+                                        std::string_view page,
+                                        const std::function<bool(const std::string &)> &exists)
+{
+    for (const std::string &folder : folders)
+        if (std::string path = joinPath(folder, page); exists(path))
+            return path;
+    return std::nullopt;
+}
+
 } // namespace kestrel

@@ -151,6 +151,24 @@ public:
     }
 };
 
+/// The help in the interface language: where its pages are looked for, and the captions of
+/// the help window's own buttons.
+struct HelpLanguage
+{
+    /// Folders of help pages, best first: the interface language's own, then the English one.
+    /// A page missing from one folder is taken from the next.
+    std::vector<std::string> folders;
+    std::string back;
+    std::string forward;
+    std::string contents;
+};
+
+/// The path of help page `page` (a file name such as "Color.htm") in the first of `folders`
+/// where `exists` finds it; nothing when no folder holds it.
+std::optional<std::string> findHelpPage(const std::vector<std::string> &folders,
+                                        std::string_view page,
+                                        const std::function<bool(const std::string &)> &exists);
+
 /// The desktop shell.
 class Shell
 {
@@ -161,6 +179,10 @@ public:
     /// Shows a shipped help page (a file path) in the program's help window; a shell without
     /// one opens the page like any other file. False when nothing showed it.
     virtual bool showHelp(std::string_view page) { return open(page); }
+    /// The interface language is `help`'s (told at start and at every change): a help window
+    /// already made relabels its buttons and shows its page again from `help.folders`, and
+    /// its links lead there from now on. A shell without a help window ignores it.
+    virtual void setHelpLanguage(const HelpLanguage & /*help*/) { }
 };
 
 /// Everything the model may ask of the platform, handed to the window logic at creation.

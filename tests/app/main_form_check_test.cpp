@@ -165,17 +165,41 @@ TEST_F(CheckTest, DoItForMeOnTheLastCellCompletesTheGameWhenTheWindowCloses)
     EXPECT_TRUE(fake.shownOfKind("inform").empty()) << "no message after the hint window";
 }
 
-TEST_F(CheckTest, HelpButtonsOpenThePagesBesideTheProgram)
+TEST_F(CheckTest, HelpOpensTheInterfaceLanguagesPageAndTheEnglishOneWhereItHasNone)
 {
+    const std::string help = fake.programDirectory() + "/help";
+    for (const char *page : {"/zh/Candidates.htm", "/en/Candidates.htm", "/en/Color.htm"})
+        fake.addFile(help + page, "<html></html>");
+    form.chooseLanguage(Language::Chinese);
     form.bthelp1Click();
     form.bthelp2Click();
+    form.chooseLanguage(Language::English);
+    form.bthelp1Click();
+    form.chooseLanguage(Language::Japanese);
+    form.bthelp1Click();
     form.mnContentClick();
-    ASSERT_EQ(fake.shellOpens().size(), 3u);
-    EXPECT_EQ(fake.shellOpens()[0], fake.programDirectory() + "/help/Candidates.htm");
-    EXPECT_EQ(fake.shellOpens()[1], fake.programDirectory() + "/help/Color.htm");
+    EXPECT_EQ(fake.shellOpens(),
+              (std::vector<std::string>{help + "/zh/Candidates.htm", help + "/en/Color.htm",
+                                        help + "/en/Candidates.htm", help + "/en/Candidates.htm",
+                                        help + "/en/index.htm"}))
+        << "a page found nowhere is asked for in English";
     fake.failShellOpens();
     form.bthelp1Click();
     EXPECT_EQ(fake.lastShown().kind, "error");
+}
+
+TEST_F(CheckTest, TheShellIsToldTheHelpLanguageAtEveryChange)
+{
+    const std::string help = fake.programDirectory() + "/help";
+    ASSERT_TRUE(fake.helpLanguage().has_value());
+    EXPECT_EQ(fake.helpLanguage()->folders, std::vector<std::string>{help + "/en"});
+    EXPECT_EQ(fake.helpLanguage()->contents, "Contents");
+    form.chooseLanguage(Language::Chinese);
+    EXPECT_EQ(fake.helpLanguage()->folders, (std::vector<std::string>{help + "/zh", help + "/en"}));
+    EXPECT_EQ(fake.helpLanguage()->back, "后退");
+    form.chooseLanguage(Language::Japanese);
+    EXPECT_EQ(fake.helpLanguage()->folders, (std::vector<std::string>{help + "/ja", help + "/en"}));
+    EXPECT_EQ(fake.helpLanguage()->forward, "進む");
 }
 
 TEST_F(CheckTest, InstalledProgramFindsItsPagesUnderTheSharedDataFolder)
@@ -184,7 +208,7 @@ TEST_F(CheckTest, InstalledProgramFindsItsPagesUnderTheSharedDataFolder)
     fake.addDirectory("/usr/share/sudokukestrel/help");
     form.mnContentClick();
     ASSERT_EQ(fake.shellOpens().size(), 1u);
-    EXPECT_EQ(fake.shellOpens()[0], "/usr/share/sudokukestrel/help/index.htm");
+    EXPECT_EQ(fake.shellOpens()[0], "/usr/share/sudokukestrel/help/en/index.htm");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 
 namespace kestrel {
@@ -326,7 +327,7 @@ TEST_F(MainFormTest, WebMenuItemsOpenShippedHelpPagesAndExitAsksToClose)
     start();
     form.webMenuClick(ControlId::mnc3);
     ASSERT_EQ(fake.shellOpens().size(), 1u);
-    EXPECT_EQ(fake.shellOpens()[0], fake.programDirectory() + "/help/techniques.htm");
+    EXPECT_EQ(fake.shellOpens()[0], fake.programDirectory() + "/help/en/techniques.htm");
     EXPECT_EQ(form.control(ControlId::lbl1).caption, "Sudoku Kestrel")
         << "the label names the program, not a web site";
     form.webMenuClick(ControlId::mnAbout);
@@ -342,13 +343,30 @@ TEST_F(MainFormTest, AboutNamesTheProgramItsVersionAndItsLibrariesInEveryLanguag
     std::set<std::string> titles;
     for (const Language language : {Language::Chinese, Language::English, Language::Japanese}) {
         form.chooseLanguage(language);
+        fake.clearLog();
+        std::optional<TfrmAbout> seen;
+        fake.whileModal([&](std::string_view window) {
+            EXPECT_EQ(window, TfrmAbout::kWindowName);
+            ASSERT_NE(form.frmAbout(), nullptr);
+            seen = *form.frmAbout();
+            form.frmAbout()->Button1Click();
+        });
         form.mnAboutClick();
-        const Shown about = fake.lastShown();
-        EXPECT_EQ(about.kind, "inform");
-        EXPECT_NE(about.text.find("Sudoku Kestrel " KESTREL_VERSION), std::string::npos);
-        for (const char *credit : {"Qt 6", "LGPL-3.0", "libjpeg-turbo", "Liberation Sans"})
-            EXPECT_NE(about.text.find(credit), std::string::npos) << credit;
-        titles.insert(about.title);
+        EXPECT_EQ(fake.windowCalls(), std::vector<std::string>{"showModal TfrmAbout"});
+        EXPECT_EQ(form.frmAbout(), nullptr) << "freed after use";
+        ASSERT_TRUE(seen.has_value());
+        EXPECT_EQ(seen->title, "Sudoku Kestrel " KESTREL_VERSION);
+        EXPECT_FALSE(seen->description.empty());
+        EXPECT_FALSE(seen->creditsHeading.empty());
+        EXPECT_FALSE(seen->closeCaption.empty());
+        std::string credits;
+        for (const std::string &credit : seen->credits)
+            credits += credit + "\n";
+        for (const char *credit :
+             {"Qt 6", "LGPL-3.0", "libjpeg-turbo", "Independent JPEG Group", "Apache License 2.0",
+              "GPL", "Liberation Sans", "SIL Open Font License"})
+            EXPECT_NE(credits.find(credit), std::string::npos) << credit;
+        titles.insert(seen->caption);
     }
     EXPECT_EQ(titles.size(), 3u) << "each language titles the window in its own words";
 }

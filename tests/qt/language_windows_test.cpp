@@ -5,10 +5,16 @@
 #include "app/qt/fonts.hpp"
 #include "app/qt/main_window.hpp"
 #include "board/qt/appearance_dialog.hpp"
+#include "platform/qt/help_window.hpp"
+#include "platform/qt/qt_platform.hpp"
 #include "support/fake_platform.hpp"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -121,6 +127,54 @@ TEST_F(LanguageWindowsTest, EveryWindowInEveryLanguageIsSavedAsAPicture)
     window->syncFromModel();
     EXPECT_EQ(form.game().board().UNFoucsColor2, Colour{0x00C0E0FF});
     save(window.get(), QStringLiteral("ja_main_after_ok"));
+}
+
+TEST_F(LanguageWindowsTest, TheAboutAndHelpWindowsOfEveryLanguageAreSavedAsPictures)
+{
+    const QString help = QStringLiteral(KESTREL_HELP_DIR);
+    QtShell shell;
+    for (const auto &[item, code] :
+         {std::pair{ControlId::mnChinese, "zh"}, std::pair{ControlId::mnEnglish, "en"},
+          std::pair{ControlId::mnJapanese, "ja"}}) {
+        choose(item);
+        const QString prefix = QString::fromLatin1(code) + QLatin1Char('_');
+
+        // The About window as the main window makes it for Help > About, and frees it.
+        QPointer<QDialog> shown;
+        fake.whileModal([&](std::string_view name) {
+            std::unique_ptr<QDialog> about(window->windowsMadeOnDemand().at(std::string(name))());
+            ASSERT_NE(about, nullptr);
+            shown = about.get();
+            EXPECT_EQ(about->windowTitle().toStdString(), form.text("frm_about.caption"));
+            const QList<QPushButton *> buttons
+                = about->findChild<QDialogButtonBox *>()->findChildren<QPushButton *>();
+            ASSERT_EQ(buttons.size(), 1);
+            EXPECT_EQ(buttons[0]->text().toStdString(), form.text("frm_about.button1.caption"));
+            save(about.get(), prefix + QStringLiteral("about"));
+        });
+        form.trigger(ControlId::mnAbout);
+        EXPECT_TRUE(shown.isNull()) << "the window is freed after use";
+
+        // The help on two pages, in the language's folder with English where it has none.
+        const QString own = help + QLatin1Char('/') + QLatin1String(code);
+        HelpLanguage language{{},
+                              form.text("frmhelp.back"),
+                              form.text("frmhelp.forward"),
+                              form.text("frmhelp.contents")};
+        if (QDir(own).exists())
+            language.folders.push_back(own.toStdString());
+        language.folders.push_back((help + QStringLiteral("/en")).toStdString());
+        shell.setHelpLanguage(language);
+        for (const char *page : {"index.htm", "Candidates.htm"}) {
+            const std::string path
+                = *findHelpPage(language.folders, page, [](const std::string &p) {
+                      return QFile::exists(QString::fromStdString(p));
+                  });
+            ASSERT_TRUE(shell.showHelp(path));
+            save(shell.helpWindow(),
+                 prefix + QStringLiteral("help_") + QFileInfo(QLatin1String(page)).baseName());
+        }
+    }
 }
 
 } // namespace

@@ -114,6 +114,8 @@ public:
     const std::vector<std::string> &shellOpens() const { return m_shellOpens; }
     /// Makes every later shell open report failure (it is still logged).
     void failShellOpens() { m_shellFails = true; }
+    /// The help language the shell was last told; nothing before the first.
+    const std::optional<HelpLanguage> &helpLanguage() const { return m_helpLanguage; }
     /// Makes the board frame unavailable: grabBoardFrame returns nothing.
     void removeBoardFrame() { m_hasBoardFrame = false; }
     /// Bytes a saved board picture holds: "JPEG <grab number>" or "BMP <grab number>".
@@ -217,6 +219,7 @@ public:
     std::string lastError() const override { return m_lastError; }
 
     bool open(std::string_view fileOrUrl) override;
+    void setHelpLanguage(const HelpLanguage &help) override { m_helpLanguage = help; }
     std::unique_ptr<Picture> grabBoardFrame() override;
     bool runLater(int milliseconds, std::function<void()> callback) override;
     std::optional<std::string> writePrivateLines(std::string_view name,
@@ -236,6 +239,7 @@ private:
     std::vector<std::string> m_windowCalls;
     std::vector<std::string> m_shellOpens;
     bool m_shellFails = false;
+    std::optional<HelpLanguage> m_helpLanguage;
     std::vector<std::function<void()>> m_timers;
     bool m_hasTimers = true;
     std::vector<int> m_timerDelays;

@@ -40,6 +40,8 @@ int main(int argc, char **argv)
     platform.setDialogParent(&window);
     for (const auto &[name, widget] : window.secondaryWindows())
         platform.windows().registerWindow(name, widget);
+    for (auto &[name, make] : window.windowsMadeOnDemand())
+        platform.windows().registerWindowMaker(name, std::move(make));
     platform.windows().setBoardFrame(window.boardFrame());
     // Centred on the screen.
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),

@@ -1,10 +1,12 @@
 #include "app/qt/main_window.hpp"
 
+#include "app/about_window.hpp"
 #include "app/main_form.hpp"
+#include "app/qt/about_dialog.hpp"
 #include "app/qt/color_grid_widget.hpp"
 #include "app/qt/solution_dialogs.hpp"
-#include "board/qt/appearance_dialog.hpp"
 #include "app/window_layout.hpp"
+#include "board/qt/appearance_dialog.hpp"
 #include "board/qt/colour.hpp"
 #include "board/qt/mouse_progress_bar.hpp"
 #include "core/board.hpp"
@@ -205,6 +207,14 @@ MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
     m_board->setEvents(nullptr);
+}
+
+std::map<std::string, std::function<QDialog *()>> MainWindow::windowsMadeOnDemand()
+{
+    return {{std::string(TfrmAbout::kWindowName), [this]() -> QDialog * {
+                 TfrmAbout *about = m_form.frmAbout();
+                 return about ? new AboutDialog(*about, this) : nullptr;
+             }}};
 }
 
 QObject *MainWindow::controlObject(ControlId id) const

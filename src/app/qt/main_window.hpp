@@ -17,6 +17,7 @@
 #include <string>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -48,6 +49,8 @@ public:
     QWidget *boardFrame() const { return m_widgets[static_cast<std::size_t>(ControlId::Panel1)]; }
     /// The secondary windows the logic opens by name, for the platform's window host.
     const std::map<std::string, QWidget *> &secondaryWindows() const { return m_secondaryWindows; }
+    /// The windows made afresh for each showing (the About window), by the same names.
+    std::map<std::string, std::function<QDialog *()>> windowsMadeOnDemand();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -150,8 +150,19 @@ QWidget *QtWindowHost::window(std::string_view name) const
     return it == m_windows.end() ? nullptr : it->second.data();
 }
 
+void QtWindowHost::registerWindowMaker(std::string_view name, std::function<QDialog *()> make)
+{
+    m_makers[std::string(name)] = std::move(make);
+}
+
 void QtWindowHost::showModal(std::string_view name)
 {
+    if (const auto maker = m_makers.find(name); maker != m_makers.end()) {
+        const std::unique_ptr<QDialog> dialog(maker->second());
+        if (dialog)
+            dialog->exec();
+        return;
+    }
     QWidget *widget = window(name);
     if (auto *dialog = qobject_cast<QDialog *>(widget))
         dialog->exec();
@@ -481,9 +492,19 @@ QtShell::~QtShell() = default;
 
 bool QtShell::showHelp(std::string_view page)
 {
-    if (!m_helpWindow)
+    if (!m_helpWindow) {
         m_helpWindow = std::make_unique<HelpWindow>();
+        if (m_helpLanguage)
+            m_helpWindow->setLanguage(*m_helpLanguage);
+    }
     return m_helpWindow->showPage(toQString(page));
+}
+
+void QtShell::setHelpLanguage(const HelpLanguage &help)
+{
+    m_helpLanguage = help;
+    if (m_helpWindow)
+        m_helpWindow->setLanguage(help);
 }
 
 // --- QtPlatform ---------------------------------------------------------------------------

@@ -4,11 +4,13 @@
 
 #include "platform/platform.hpp"
 
+#include <QDialog>
 #include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -48,6 +50,9 @@ public:
     void registerWindow(std::string_view name, QWidget *window);
     /// The widget registered under `name`, or null.
     QWidget *window(std::string_view name) const;
+    /// Makes `name` a window made by `make` for each showModal and deleted when it closes
+    /// (`make` may return null: nothing is shown).
+    void registerWindowMaker(std::string_view name, std::function<QDialog *()> make);
 
     void showModal(std::string_view window) override;
     void showModeless(std::string_view window) override;
@@ -60,6 +65,7 @@ public:
 
 private:
     std::map<std::string, QPointer<QWidget>, std::less<>> m_windows;
+    std::map<std::string, std::function<QDialog *()>, std::less<>> m_makers;
     QPointer<QWidget> m_boardFrame;
 };
 
@@ -149,11 +155,13 @@ public:
     ~QtShell() override;
     bool open(std::string_view fileOrUrl) override;
     bool showHelp(std::string_view page) override;
+    void setHelpLanguage(const HelpLanguage &help) override;
     /// The help window once a page was shown, else null.
     HelpWindow *helpWindow() const { return m_helpWindow.get(); }
 
 private:
     std::unique_ptr<HelpWindow> m_helpWindow;
+    std::optional<HelpLanguage> m_helpLanguage; ///< for a help window made later
 };
 
 /// One of each Qt implementation, handed to the window logic as a Platform.
