@@ -138,11 +138,6 @@ void writeGrade(std::ostream &out, const kestrel::GradeResult &grade)
     out << '\n';
 }
 
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 /// Answers every puzzle line of `in` on `out`, one line each, flushed before reading blocks.
 /// Returns the exit status: 0, or 1 when some line did not hold 81 cells.
 int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
@@ -151,19 +146,14 @@ int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
     long lineNumber = 0;
     long puzzleLines = 0;
     std::string line;
-    std::string puzzle;
     while (std::getline(in, line)) {
         ++lineNumber;
-        const std::string_view text = kestrel::trimmed(line);
-        if (text.empty() || text.front() == '#')
+        const kestrel::tool::PuzzleLine read = kestrel::tool::readPuzzleLine(line);
+        if (read.kind == kestrel::tool::PuzzleLineKind::Skipped)
             continue;
         ++puzzleLines;
-        // A cell is a character, so a blank written as a multi-byte symbol ("·") counts once.
-        puzzle.clear();
-        for (const char c : text)
-            if (!isContinuationByte(c))
-                puzzle.push_back(c >= '1' && c <= '9' ? c : '*');
-        if (puzzle.size() != 81) {
+        const std::string &puzzle = read.cells;
+        if (read.kind == kestrel::tool::PuzzleLineKind::WrongLength) {
             out << "error line " << lineNumber << ": expected 81 cells, got " << puzzle.size()
                 << '\n';
             status = 1;
