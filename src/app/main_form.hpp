@@ -269,6 +269,9 @@ private:
     std::string helpDirectory() const;
     void stepRecorded();
     void writeAutosave();
+    /// After a write of the settings: a refused one is told to the player, once until a
+    /// write works again.
+    void settingsWritten(bool stored);
     void startAutosavePause(int milliseconds);
     void autosavePauseEnded();
     void openHelpPage(std::string_view page);
@@ -285,6 +288,7 @@ private:
     bool m_autosavePaused = false;
     bool m_autosavePending = false;
     bool m_autosaveFailureShown = false;
+    bool m_settingsFailureShown = false;
     std::shared_ptr<int> m_alive = std::make_shared<int>(0); ///< for callbacks run later
     LanguageTable m_lst1;
     Game m_game;
