@@ -253,6 +253,7 @@ public:
     bool padOpen() const { return m_frmtile.padOpen; }
     /// The candidate pad, created with the main window and reused.
     Tfrmtile &frmtile() { return m_frmtile; }
+    const Tfrmtile &frmtile() const { return m_frmtile; }
     /// Where the pad stands, relative to the main window's top-left corner.
     PixelPos padOffset() const { return m_padOffset; }
     bool closeRequested() const { return m_closeRequested; }
