@@ -48,6 +48,9 @@ TForm1::TForm1(Platform &platform)
       m_frmAppearance(m_settings, platform.settings, platform.dialogs, m_game.board())
 {
     m_game.setStepRecorded([this] { stepRecorded(); });
+    m_frmAppearance.onSettingsWritten = [this](bool stored) {
+        settingsWritten(stored);
+    };
     for (const ControlRow &row : mainControlTable()) {
         Control &c = m_controls[static_cast<std::size_t>(row.id)];
         c.id = row.id;
@@ -146,7 +149,7 @@ void TForm1::trigger(ControlId id)
 
 void TForm1::FormCreate()
 {
-    loadSettings(m_settings, m_platform.settings);
+    const bool settingsStored = loadSettings(m_settings, m_platform.settings);
     m_playOptions = loadPlayOptions(m_platform.settings);
     m_game.setShowMistakes(m_playOptions.showMistakes);
     // The player's last choice; Chinese on a first start.
@@ -154,6 +157,9 @@ void TForm1::FormCreate()
     m_caption = std::string(kApplicationTitle);
     editControl(ControlId::Form1).caption = m_caption;
     m_game.setDialogTitle(m_caption);
+    // Told only now, in the language just loaded.
+    if (!settingsStored)
+        settingsWritten(false);
     prepareDataDirectory();
     m_game.clearForStart();
     m_frm_new.FormCreate();

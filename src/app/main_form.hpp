@@ -257,6 +257,7 @@ public:
     bool padOpen() const { return m_frmtile.padOpen; }
     /// The candidate pad, created with the main window and reused.
     Tfrmtile &frmtile() { return m_frmtile; }
+    const Tfrmtile &frmtile() const { return m_frmtile; }
     /// Where the pad stands, relative to the main window's top-left corner.
     PixelPos padOffset() const { return m_padOffset; }
     bool closeRequested() const { return m_closeRequested; }
@@ -275,6 +276,9 @@ private:
     HelpLanguage helpLanguage() const;
     void stepRecorded();
     void writeAutosave();
+    /// After a write of the settings: a refused one is told to the player, once until a
+    /// write works again.
+    void settingsWritten(bool stored);
     void startAutosavePause(int milliseconds);
     void autosavePauseEnded();
     void openHelpPage(std::string_view page);
@@ -291,6 +295,7 @@ private:
     bool m_autosavePaused = false;
     bool m_autosavePending = false;
     bool m_autosaveFailureShown = false;
+    bool m_settingsFailureShown = false;
     std::shared_ptr<int> m_alive = std::make_shared<int>(0); ///< for callbacks run later
     LanguageTable m_lst1;
     Game m_game;

@@ -108,14 +108,14 @@ void TForm1::mnShowMistakesClick()
 {
     m_game.setShowMistakes(!m_game.showsMistakes());
     m_playOptions.showMistakes = m_game.showsMistakes();
-    savePlayOptions(m_playOptions, m_platform.settings);
+    settingsWritten(savePlayOptions(m_playOptions, m_platform.settings));
 }
 
 void TForm1::rememberWindowSize(int width, int height)
 {
     m_playOptions.windowWidth = width;
     m_playOptions.windowHeight = height;
-    savePlayOptions(m_playOptions, m_platform.settings);
+    settingsWritten(savePlayOptions(m_playOptions, m_platform.settings));
 }
 
 std::string TForm1::progressBarTooltip(int digit) const

@@ -24,7 +24,20 @@ std::string lowerCase(std::string_view s)
 void TForm1::chooseLanguage(Language language)
 {
     loadLanguage(language);
-    saveLanguageSetting(m_platform.settings, language);
+    settingsWritten(saveLanguageSetting(m_platform.settings, language));
+}
+
+void TForm1::settingsWritten(bool stored)
+{
+    if (stored) {
+        m_settingsFailureShown = false;
+        return;
+    }
+    // Said once, not at every later write that fails the same way (a window being resized).
+    if (m_settingsFailureShown)
+        return;
+    m_settingsFailureShown = true;
+    m_platform.dialogs.showError(text("msg_settings_write_failed"), m_caption);
 }
 
 void TForm1::mnAppearanceClick()

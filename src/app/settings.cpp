@@ -38,29 +38,32 @@ void resetSettings(AppSettings &settings)
         settings.*f.field = std::string(f.defaultValue);
 }
 
-void loadSettings(AppSettings &settings, SettingsStore &store)
+bool loadSettings(AppSettings &settings, SettingsStore &store)
 {
+    bool stored = true;
     if (store.hasKey(kSettingsKey)) {
         for (const SettingField &f : kFields)
             settings.*f.field = store.readValue(kSettingsKey, f.name);
     } else {
         resetSettings(settings);
-        saveSettings(settings, store);
+        stored = saveSettings(settings, store);
     }
-    // A key left behind without the flag (written by hand, or half written) is not trusted.
+    // A key left behind without the flag (written by hand) is not trusted.
     if (settings.reg_board_background_use_default.empty()) {
         resetSettings(settings);
-        saveSettings(settings, store);
+        stored = saveSettings(settings, store);
     }
+    return stored;
 }
 
-void saveSettings(const AppSettings &settings, SettingsStore &store)
+bool saveSettings(const AppSettings &settings, SettingsStore &store)
 {
-    for (const SettingField &f : kFields) {
-        // The first refused write means the key cannot be opened for writing: give up quietly.
-        if (!store.writeValue(kSettingsKey, f.name, settings.*f.field))
-            return;
-    }
+    // Written together: a store that fails part of the way keeps the nine values it had,
+    // never a mix of old and new colours.
+    SettingsStore::Values values;
+    for (const SettingField &f : kFields)
+        values.emplace_back(std::string(f.name), settings.*f.field);
+    return store.writeValues(kSettingsKey, values);
 }
 
 std::optional<Language> loadLanguageSetting(const SettingsStore &store)
@@ -70,9 +73,9 @@ std::optional<Language> loadLanguageSetting(const SettingsStore &store)
     return languageFromCode(store.readValue(kSettingsKey, kLanguageSettingName));
 }
 
-void saveLanguageSetting(SettingsStore &store, Language language)
+bool saveLanguageSetting(SettingsStore &store, Language language)
 {
-    store.writeValue(kSettingsKey, kLanguageSettingName, languageCode(language));
+    return store.writeValue(kSettingsKey, kLanguageSettingName, languageCode(language));
 }
 
 namespace {
@@ -104,12 +107,12 @@ PlayOptions loadPlayOptions(const SettingsStore &store)
     return options;
 }
 
-void savePlayOptions(const PlayOptions &options, SettingsStore &store)
+bool savePlayOptions(const PlayOptions &options, SettingsStore &store)
 {
-    if (!store.writeValue(kSettingsKey, "showMistakes", options.showMistakes ? "1" : "0"))
-        return;
-    store.writeValue(kSettingsKey, "windowWidth", std::to_string(options.windowWidth));
-    store.writeValue(kSettingsKey, "windowHeight", std::to_string(options.windowHeight));
+    return store.writeValues(kSettingsKey,
+                             {{"showMistakes", options.showMistakes ? "1" : "0"},
+                              {"windowWidth", std::to_string(options.windowWidth)},
+                              {"windowHeight", std::to_string(options.windowHeight)}});
 }
 
 std::optional<Colour> parseColourSetting(std::string_view text)

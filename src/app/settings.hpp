@@ -48,18 +48,19 @@ struct PlayOptions
 /// Reads the play options from `store`; a missing or unreadable value keeps its default.
 PlayOptions loadPlayOptions(const SettingsStore &store);
 
-/// Writes the play options to `store`; a store that cannot be written is skipped silently.
-void savePlayOptions(const PlayOptions &options, SettingsStore &store);
+/// Writes the play options to `store`, all or none; false when the store refused them.
+bool savePlayOptions(const PlayOptions &options, SettingsStore &store);
 
 /// Sets all nine settings to their defaults (in memory only).
 void resetSettings(AppSettings &settings);
 
 /// Reads the nine settings from `store`. A missing key, or a key whose background flag reads
-/// empty, resets all nine to the defaults and writes them back.
-void loadSettings(AppSettings &settings, SettingsStore &store);
+/// empty, resets all nine to the defaults and writes them back. False when that write was
+/// refused (the defaults are in memory all the same).
+bool loadSettings(AppSettings &settings, SettingsStore &store);
 
-/// Writes the nine settings to `store`; a store that cannot be written is skipped silently.
-void saveSettings(const AppSettings &settings, SettingsStore &store);
+/// Writes the nine settings to `store`, all or none; false when the store refused them.
+bool saveSettings(const AppSettings &settings, SettingsStore &store);
 
 /// Value name, under the same key, of the interface language the player chose last. It is not
 /// one of the nine appearance settings: a reset of the appearance leaves the language alone.
@@ -69,9 +70,9 @@ inline constexpr std::string_view kLanguageSettingName = "reg_Language";
 /// text names no shipped language.
 std::optional<Language> loadLanguageSetting(const SettingsStore &store);
 
-/// Stores `language` as the choice for the next start ("en", "zh" or "ja"); a store that
-/// cannot be written is skipped silently.
-void saveLanguageSetting(SettingsStore &store, Language language);
+/// Stores `language` as the choice for the next start ("en", "zh" or "ja"); false when the
+/// store refused it.
+bool saveLanguageSetting(SettingsStore &store, Language language);
 
 /// The colour of a stored colour text: a signed 32-bit decimal ("13891060", "-1") or "$" and
 /// a hexadecimal value up to $FFFFFFFF ("$00D9F7F7"); nothing for anything else.

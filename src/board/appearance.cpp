@@ -139,7 +139,7 @@ void TfrmAppearance::applySettings(TPICSD33 &board)
     if (tryApplySettings(board, true))
         return;
     resetSettings(m_settings);
-    saveSettings(m_settings, m_store);
+    reportWrite(saveSettings(m_settings, m_store));
     if (tryApplySettings(board, true))
         return;
     // The store still holds the bad text because it cannot be written: reloading it again
@@ -150,8 +150,9 @@ void TfrmAppearance::applySettings(TPICSD33 &board)
 
 bool TfrmAppearance::tryApplySettings(TPICSD33 &board, bool reload)
 {
-    if (reload)
-        loadSettings(m_settings, m_store);
+    // A reload that wrote nothing says nothing: only a refused write is worth telling.
+    if (reload && !loadSettings(m_settings, m_store))
+        reportWrite(false);
 
     setCheckBox(AppearanceGroup::Background, m_settings.reg_board_background_use_default == "1");
     const auto color1 = parseColourSetting(m_settings.reg_Board_color1);
@@ -229,7 +230,7 @@ void TfrmAppearance::swatchClick(Swatch which)
 
 void TfrmAppearance::Button1Click()
 {
-    saveSettings(m_settings, m_store);
+    saveOrGoBack();
     applySettings(m_mainBoard);
     visible = false;
 }
@@ -237,8 +238,29 @@ void TfrmAppearance::Button1Click()
 void TfrmAppearance::Button3Click()
 {
     resetSettings(m_settings);
-    saveSettings(m_settings, m_store);
+    saveOrGoBack();
     applySettings(sd1);
+}
+
+void TfrmAppearance::saveOrGoBack()
+{
+    const bool stored = saveSettings(m_settings, m_store);
+    reportWrite(stored);
+    if (stored)
+        return;
+    // The store kept the choices saved before, and the dialog goes back to them whole: the
+    // boxes are set to the stored flags first, so that the apply that follows reloads every
+    // colour instead of running the box actions, which would carry the refused colours over.
+    loadSettings(m_settings, m_store);
+    m_checked
+        = {m_settings.reg_board_background_use_default == "1",
+           m_settings.reg_Font_use_default == "1", m_settings.reg_HighLight_use_default == "1"};
+}
+
+void TfrmAppearance::reportWrite(bool stored)
+{
+    if (onSettingsWritten)
+        onSettingsWritten(stored);
 }
 
 // ---------------------------------------------------------------------------------------------

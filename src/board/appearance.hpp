@@ -85,6 +85,9 @@ public:
     std::string defaultCaption = "Default"; ///< Button3
     InterfaceFont font;
     bool visible = false;
+    /// Told after every write of the settings to the store: false when the store refused it
+    /// (the main window tells the player).
+    std::function<void(bool stored)> onSettingsWritten;
 
     bool isChecked(AppearanceGroup group) const { return m_checked[index(group)]; }
     const SwatchState &swatch(Swatch which) const { return m_swatches[index(which)]; }
@@ -116,7 +119,8 @@ public:
     void swatchEnter(Swatch which) { m_swatches[index(which)].borderWidth = 1; }
     void swatchLeave(Swatch which) { m_swatches[index(which)].borderWidth = 0; }
 
-    /// "OK": saves the settings, applies them to the main board and closes.
+    /// "OK": saves the settings, applies them to the main board and closes. When the store
+    /// refuses them, the dialog and the main board go back to the settings stored before.
     void Button1Click();
     /// "Cancel": closes; the edits stay in memory until the next apply reloads the store.
     void Button2Click() { visible = false; }
@@ -138,6 +142,8 @@ private:
     bool tryApplySettings(TPICSD33 &board, bool reload);
     void setCheckBox(AppearanceGroup group, bool checked);
     void clickAction(AppearanceGroup group);
+    void reportWrite(bool stored);
+    void saveOrGoBack();
 
     AppSettings &m_settings;
     SettingsStore &m_store;

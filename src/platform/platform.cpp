@@ -2,6 +2,22 @@
 
 namespace kestrel {
 
+bool SettingsStore::writeValues(std::string_view key, const Values &values)
+{
+    const bool keyExisted = hasKey(key);
+    Values before;
+    for (const auto &[name, value] : values) {
+        before.emplace_back(name, keyExisted ? readValue(key, name) : std::string());
+        if (!writeValue(key, name, value)) {
+            before.pop_back();
+            for (const auto &[oldName, oldValue] : before)
+                writeValue(key, oldName, oldValue);
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string joinPath(std::string_view directory, std::string_view name)
 {
     std::string out(directory);

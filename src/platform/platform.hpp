@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kestrel {
@@ -103,6 +104,13 @@ public:
     /// Writes the value, creating the key when missing; false when the store is not writable.
     virtual bool writeValue(std::string_view key, std::string_view name, std::string_view value)
         = 0;
+    /// Named values written together.
+    using Values = std::vector<std::pair<std::string, std::string>>;
+    /// Writes every value of `values` under `key`, creating the key when missing: afterwards
+    /// the store holds all of them, or (false) it holds what it held before. This default
+    /// writes them one by one and, at the first refused write, puts the ones written before
+    /// back; a store that can fail half-way through one write must do better.
+    virtual bool writeValues(std::string_view key, const Values &values);
 };
 
 /// Where the program keeps its files. Paths are UTF-8 and end without a separator.

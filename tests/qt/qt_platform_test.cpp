@@ -143,6 +143,26 @@ TEST(QtPlatformSettingsStore, UnwritableFileRefusesWrites)
     EXPECT_FALSE(store.writeValue("SOFTWARE\\SudokuKestrel", "reg_Board_color1", "0"));
 }
 
+TEST(QtPlatformSettingsStore, ValuesWrittenTogetherStayOldWhenTheFileCannotBeReplaced)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.filePath(QStringLiteral("config"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const std::string key = "SOFTWARE\\SudokuKestrel";
+    QtSettingsStore store(folder + QStringLiteral("/settings.ini"));
+    ASSERT_TRUE(store.writeValues(key, {{"reg_Board_color1", "1"}, {"reg_Board_color2", "2"}}));
+
+    // The folder goes, and a plain file takes its place: the settings file cannot be replaced.
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    writeBytes(folder, "x");
+    EXPECT_FALSE(
+        store.writeValues(key, {{"reg_Board_color1", "10"}, {"reg_Font_color_Fix", "30"}}));
+    EXPECT_EQ(store.readValue(key, "reg_Board_color1"), "1");
+    EXPECT_EQ(store.readValue(key, "reg_Board_color2"), "2");
+    EXPECT_EQ(store.readValue(key, "reg_Font_color_Fix"), "");
+}
+
 TEST(QtPlatformPaths, DataDirectoryOverrides)
 {
     EXPECT_EQ(QtPaths("/custom/data/").dataDirectory(), "/custom/data");

@@ -411,6 +411,18 @@ bool FakePlatform::setCurrentDirectory(std::string_view path)
 void FakePlatform::putSetting(std::string_view key, std::string_view name, std::string_view value)
 {
     m_settings[std::string(key)][std::string(name)] = std::string(value);
+    writeSettingsFile();
+}
+
+void FakePlatform::writeSettingsFile()
+{
+    std::vector<std::string> lines;
+    for (const auto &[key, values] : m_settings) {
+        lines.push_back("[" + key + "]");
+        for (const auto &[name, value] : values)
+            lines.push_back(name + "=" + value);
+    }
+    addFile(kSettingsFile, encodeLines(lines));
 }
 
 std::optional<std::string> FakePlatform::storedSetting(std::string_view key,
@@ -448,7 +460,7 @@ std::string FakePlatform::readValue(std::string_view key, std::string_view name)
 
 bool FakePlatform::writeValue(std::string_view key, std::string_view name, std::string_view value)
 {
-    if (m_settingsReadOnly)
+    if (m_settingsReadOnly || isWriteBlocked(std::string(kSettingsFile)))
         return false;
     putSetting(key, name, value);
     return true;

@@ -167,6 +167,11 @@ public:
     std::vector<std::string> storedSettingNames(std::string_view key) const;
     /// Makes every later settings write fail.
     void makeReadOnly() { m_settingsReadOnly = true; }
+    /// The file the settings are kept in, as a per-user settings file: every value, rewritten
+    /// whole after each change ("[key]" lines, then "name=value"). A write to the settings
+    /// fails, leaving the file and the values as they were, while failWritesUnder covers it.
+    static constexpr std::string_view kSettingsFile
+        = "/home/player/.config/SudokuKestrel/SudokuKestrel.conf";
 
     // --- Paths ----------------------------------------------------------------------------
 
@@ -229,6 +234,7 @@ private:
     // An absolute path with "/" separators and no trailing separator.
     std::string normalised(std::string_view path) const;
     bool isWriteBlocked(const std::string &path) const;
+    void writeSettingsFile();
 
     std::deque<bool> m_confirmAnswers;
     std::deque<std::optional<std::string>> m_openAnswers;

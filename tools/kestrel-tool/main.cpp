@@ -108,6 +108,16 @@ constexpr std::string_view kUsage
       "  check; hint (opens the hint window); hint press; hint close; solution; restart\n"
       "  exit (closes and starts again); continue; save-replay NAME; load-replay NAME\n"
       "  pause (and resume); rewind (to the first mistake); mistakes (the option, on/off)\n"
+      "  import TEXT  Import or Create > Import with TEXT in the text area ('\\n' parts its\n"
+      "            lines) > OK > Play Puzzle (Quit when the puzzle is refused)\n"
+      "  paste     the same with the clipboard's text pasted into the text area\n"
+      "  copy nocand|cand|9x9|1x81 [BLANK]  Copy Puzzle To Clipboard in that layout, blanks\n"
+      "            as BLANK (the blank chooser's text), then Copy\n"
+      "  save-game NAME [LEVEL]  Save Current Board under NAME (one word) at LEVEL 0..5 (the\n"
+      "            board's own by default); OK, and Cancel when the write failed\n"
+      "  games     Display Your Game List; prints 'games=' and the names, joined by ','\n"
+      "  load-game NAME; delete-game NAME; rename-game NAME NEW  the game list with the row\n"
+      "            of NAME selected, then OK, Delete or Rename (Cancel when no row has NAME)\n"
       "  show      prints 'steps= at= mode= level= solved= clock= board= shown=', shown\n"
       "            being the 81 cells as '<big digit>/<visible candidates>'; then, only when\n"
       "            they apply, 'cursor=R,C', 'paused', 'mistakes=RC,..' and\n"
@@ -138,11 +148,6 @@ void writeGrade(std::ostream &out, const kestrel::GradeResult &grade)
     out << '\n';
 }
 
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 /// Answers every puzzle line of `in` on `out`, one line each, flushed before reading blocks.
 /// Returns the exit status: 0, or 1 when some line did not hold 81 cells.
 int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
@@ -151,19 +156,14 @@ int answerPuzzles(PuzzleCommand command, std::istream &in, std::ostream &out)
     long lineNumber = 0;
     long puzzleLines = 0;
     std::string line;
-    std::string puzzle;
     while (std::getline(in, line)) {
         ++lineNumber;
-        const std::string_view text = kestrel::trimmed(line);
-        if (text.empty() || text.front() == '#')
+        const kestrel::tool::PuzzleLine read = kestrel::tool::readPuzzleLine(line);
+        if (read.kind == kestrel::tool::PuzzleLineKind::Skipped)
             continue;
         ++puzzleLines;
-        // A cell is a character, so a blank written as a multi-byte symbol ("·") counts once.
-        puzzle.clear();
-        for (const char c : text)
-            if (!isContinuationByte(c))
-                puzzle.push_back(c >= '1' && c <= '9' ? c : '*');
-        if (puzzle.size() != 81) {
+        const std::string &puzzle = read.cells;
+        if (read.kind == kestrel::tool::PuzzleLineKind::WrongLength) {
             out << "error line " << lineNumber << ": expected 81 cells, got " << puzzle.size()
                 << '\n';
             status = 1;

@@ -69,35 +69,6 @@ std::optional<PrintRequest> parseRequest(int argc, char **argv)
     return request;
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
-
-// The one non-blank line of the input; nothing (with a message) when there is none or more.
-std::optional<std::string> readSnapshotLine(std::istream &in)
-{
-    std::optional<std::string> snapshot;
-    std::string line;
-    while (std::getline(in, line)) {
-        const std::string_view text = trimmed(line);
-        if (text.empty())
-            continue;
-        if (snapshot) {
-            std::cerr << "kestrel-tool: print: expected one board snapshot line, found more\n";
-            return std::nullopt;
-        }
-        snapshot = std::string(text);
-    }
-    if (!snapshot)
-        std::cerr << "kestrel-tool: print: no board snapshot line in the input\n";
-    return snapshot;
-}
-
 } // namespace
 
 int runPrint(int argc, char **argv)
@@ -110,12 +81,12 @@ int runPrint(int argc, char **argv)
     }
     std::optional<std::string> snapshot;
     if (request->path == "-") {
-        snapshot = readSnapshotLine(std::cin);
+        snapshot = readSnapshotLine(std::cin, "print");
     } else {
         std::optional<std::ifstream> file = openInputFile(request->path);
         if (!file)
             return 2;
-        snapshot = readSnapshotLine(*file);
+        snapshot = readSnapshotLine(*file, "print");
     }
     if (!snapshot)
         return 2;

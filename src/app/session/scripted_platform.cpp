@@ -42,6 +42,7 @@ void ScriptedPlatform::dropFileAnswers()
 {
     m_openPaths.clear();
     m_savePaths.clear();
+    m_inputs.clear();
 }
 
 void ScriptedPlatform::logShown(ShownText::Kind kind, std::string text)
@@ -92,7 +93,11 @@ std::optional<std::string> ScriptedPlatform::saveFile(std::string_view, std::str
 std::optional<std::string> ScriptedPlatform::inputText(std::string_view, std::string_view,
                                                        std::string_view)
 {
-    return std::nullopt;
+    if (m_inputs.empty())
+        return std::nullopt;
+    std::string text = std::move(m_inputs.front());
+    m_inputs.pop_front();
+    return text;
 }
 
 std::optional<Colour> ScriptedPlatform::pickColour(Colour)
@@ -104,6 +109,8 @@ std::optional<Colour> ScriptedPlatform::pickColour(Colour)
 
 void ScriptedPlatform::showModal(std::string_view window)
 {
+    if (const auto closed = m_closed.find(window); closed != m_closed.end())
+        m_closed.erase(closed);
     if (m_onModal)
         m_onModal(window);
 }

@@ -12,8 +12,8 @@
 //
 // Questions take their answers from a queue; a question found with an empty queue throws
 // UnansweredQuestion, since a session cannot go on without the player's answer. The file
-// dialogs take theirs from two queues and count as cancelled when theirs is empty; the text
-// input and the colour chooser are always cancelled.
+// dialogs and the text input take theirs from queues of their own and count as cancelled when
+// theirs is empty; the colour chooser is always cancelled.
 
 #include "platform/platform.hpp"
 
@@ -73,8 +73,14 @@ public:
     void queueOpenPath(std::string path) { m_openPaths.push_back(std::move(path)); }
     /// Queues the path the next file-save dialog answers with.
     void queueSavePath(std::string path) { m_savePaths.push_back(std::move(path)); }
-    /// Forgets file-dialog answers no dialog took, so that they never answer a later one.
+    /// Queues the text the next text input answers with.
+    void queueInput(std::string text) { m_inputs.push_back(std::move(text)); }
+    /// Forgets file-dialog and text-input answers no dialog took, so that they never answer a
+    /// later one.
     void dropFileAnswers();
+    /// True when `window` was closed (WindowHost::close) since it last opened as a modal
+    /// window.
+    bool isClosed(std::string_view window) const { return m_closed.count(window) != 0; }
     /// Runs `window` whenever a modal window opens; showModal returns when it returns.
     void onModal(std::function<void(std::string_view window)> window)
     {
@@ -104,7 +110,7 @@ public:
 
     void showModal(std::string_view window) override;
     void showModeless(std::string_view) override { }
-    void close(std::string_view) override { }
+    void close(std::string_view window) override { m_closed.emplace(window); }
     void place(std::string_view, int, int) override { }
 
     // --- Clipboard ------------------------------------------------------------------------
@@ -146,6 +152,8 @@ private:
     std::deque<bool> m_answers;
     std::deque<std::string> m_openPaths;
     std::deque<std::string> m_savePaths;
+    std::deque<std::string> m_inputs;
+    std::set<std::string, std::less<>> m_closed;
     std::function<void(std::string_view)> m_onModal;
     std::vector<ShownText> m_shown;
 

@@ -6,8 +6,11 @@
 
 #include "app/main_form.hpp"
 #include "app/session/scripted_platform.hpp"
+#include "core/digit_strings.hpp"
+#include "exchange/copy_layouts.hpp"
 #include "game/step_log.hpp"
 #include "platform/platform.hpp"
+#include "platform/text_codec.hpp"
 
 #include <algorithm>
 #include <array>
@@ -134,6 +137,45 @@ std::string givensSnapshot(const std::string &givens)
     return takeSnapshot(*board);
 }
 
+/// A name of the game list: one word (the script's words are parted by blanks).
+std::string gameNameArg(std::string_view word)
+{
+    if (word.find_first_of("\r\n") != std::string_view::npos)
+        throw ScriptError{"bad argument: a game name is one line"};
+    return std::string(word);
+}
+
+/// The rest of the script line from `args[0]` on, as the lines of a text area: the two
+/// characters "\n" part the lines (as 'messages' writes line breaks).
+std::vector<std::string> textAreaArg(std::span<const std::string_view> args)
+{
+    const std::string_view whole(
+        args.front().data(),
+        static_cast<std::size_t>(args.back().data() + args.back().size() - args.front().data()));
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (whole[i] == '\\' && i + 1 < whole.size() && whole[i + 1] == 'n') {
+            lines.emplace_back();
+            ++i;
+        } else {
+            lines.back() += whole[i];
+        }
+    }
+    return lines;
+}
+
+struct LayoutWord
+{
+    std::string_view word;
+    CopyLayout layout;
+};
+constexpr LayoutWord kLayoutWords[] = {
+    {"nocand", CopyLayout::NoCandidate},
+    {"cand", CopyLayout::WithCandidates},
+    {"9x9", CopyLayout::NineByNine},
+    {"1x81", CopyLayout::OneByEightyOne},
+};
+
 constexpr std::array<ControlId, 5> kNewGameButtons
     = {ControlId::btCreateVeryEasy, ControlId::btCreateGentle, ControlId::btCreateModerate,
        ControlId::btCreateTough, ControlId::btCreateDiabolical};
@@ -193,6 +235,14 @@ std::span<const SessionDriver::Action> SessionDriver::actions()
         {"continue",      0, 0, Main, false, &S::press,        ControlId::mnContinue, 0},
         {"save-replay",   1, 1, Main, false, &S::saveReplay,   ControlId::savet, 0},
         {"load-replay",   1, 1, Main, false, &S::loadReplay,   ControlId::mnLoadReplay, 0},
+        {"import",        1, 999, Main, false, &S::importText, ControlId::btimport, 0},
+        {"paste",         0, 0, Main, false, &S::paste,        ControlId::btimport, 0},
+        {"copy",          1, 2, Main, false, &S::copy,         ControlId::btcopy, 0},
+        {"save-game",     1, 2, Main, false, &S::saveGame,     ControlId::btsave, 0},
+        {"games",         0, 0, Main, false, &S::listGames,    ControlId::btDisplayYourGameList, 0},
+        {"load-game",     1, 1, Main, false, &S::loadGame,     ControlId::btDisplayYourGameList, 0},
+        {"delete-game",   1, 1, Main, false, &S::deleteGame,   ControlId::btDisplayYourGameList, 0},
+        {"rename-game",   2, 2, Main, false, &S::renameGame,   ControlId::btDisplayYourGameList, 0},
     };
     // clang-format on
     return table;
@@ -376,6 +426,137 @@ void SessionDriver::loadReplayFile(const std::string &path)
     m_platform->queueOpenPath(path);
     form().trigger(ControlId::mnLoadReplay);
     m_platform->dropFileAnswers();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The exchange windows: Import-or-create with its Import window, and Copy
+
+void SessionDriver::importText(const Action &, Args args)
+{
+    importAndPlay(textAreaArg(args));
+}
+
+void SessionDriver::paste(const Action &, Args)
+{
+    // The player pastes the clipboard into the Import window's text area.
+    importAndPlay(decodeLines(m_platform->text()));
+}
+
+void SessionDriver::importAndPlay(std::vector<std::string> lines)
+{
+    reachMainWindow({});
+    whileModal([this, lines = std::move(lines)]() mutable {
+        Tfrm_new &create = form().frm_new();
+        whileModal([this, &lines] {
+            form().frmImport().setLines(std::move(lines));
+            form().frmImport().okClick();
+        });
+        create.importClick();
+        // Play Puzzle closes the window; when it refuses the puzzle the player quits.
+        create.playPuzzleClick();
+        if (!m_platform->isClosed(Tfrm_new::kWindowName))
+            create.quitClick();
+    });
+    form().trigger(ControlId::btimport);
+}
+
+void SessionDriver::copy(const Action &, Args args)
+{
+    const auto layout = std::find_if(std::begin(kLayoutWords), std::end(kLayoutWords),
+                                     [&](const LayoutWord &w) { return w.word == args[0]; });
+    if (layout == std::end(kLayoutWords))
+        throw ScriptError{"bad argument '" + std::string(args[0])
+                          + "': expected nocand, cand, 9x9 or 1x81"};
+    const std::optional<std::string> blank
+        = args.size() > 1 ? std::optional<std::string>(args[1]) : std::nullopt;
+    reachMainWindow({});
+    whileModal([this, layout = layout->layout, blank] {
+        Tfrmcopy &window = form().frmcopy();
+        window.RadioGroup1Click(layout);
+        if (blank)
+            window.setBlankText(*blank);
+        window.Button1Click();
+    });
+    form().trigger(ControlId::btcopy);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The game library: the Save window and the game list
+
+void SessionDriver::saveGame(const Action &action, Args args)
+{
+    const std::string name = gameNameArg(args[0]);
+    const std::optional<int> level
+        = args.size() > 1 ? std::optional<int>(numberArg(args[1], 0, 5, "a level")) : std::nullopt;
+    reachMainWindow({});
+    whileModal([this, name, level] {
+        Tfrmsave &window = *form().frmsave();
+        window.nameText = name;
+        if (level)
+            window.levelIndex = *level;
+        window.Button1Click();
+        // A write that failed leaves the window open; the player gives up.
+        if (!window.closeRequested())
+            window.Button2Click();
+    });
+    form().trigger(action.control);
+}
+
+void SessionDriver::listGames(const Action &action, Args)
+{
+    reachMainWindow({});
+    whileModal([this] {
+        Tfrmgamelist &list = form().frmgamelist();
+        std::string names;
+        for (const GameListRow &row : list.rows())
+            if (!row.name.empty())
+                names += (names.empty() ? "" : ",") + row.name;
+        m_out << "games=" << names << '\n';
+        list.Button4Click();
+    });
+    form().trigger(action.control);
+}
+
+void SessionDriver::inGameList(ControlId control, std::string_view name,
+                               std::function<void()> player)
+{
+    reachMainWindow({});
+    whileModal([this, name = std::string(name), player = std::move(player)] {
+        Tfrmgamelist &list = form().frmgamelist();
+        const auto &rows = list.rows();
+        const auto row = std::find_if(rows.begin(), rows.end(),
+                                      [&](const GameListRow &r) { return r.name == name; });
+        if (row != rows.end()) {
+            list.selectRow(static_cast<int>(row - rows.begin()));
+            player();
+        }
+        if (!list.closeRequested())
+            list.Button4Click();
+    });
+    form().trigger(control);
+}
+
+void SessionDriver::loadGame(const Action &action, Args args)
+{
+    inGameList(action.control, gameNameArg(args[0]),
+               [this] { form().frmgamelist().Button3Click(); });
+}
+
+void SessionDriver::deleteGame(const Action &action, Args args)
+{
+    inGameList(action.control, gameNameArg(args[0]),
+               [this] { form().frmgamelist().Button1Click(); });
+}
+
+void SessionDriver::renameGame(const Action &action, Args args)
+{
+    const std::string newName = gameNameArg(args[1]);
+    inGameList(action.control, gameNameArg(args[0]), [this, newName] {
+        // The name is asked for again while it is taken; the player then keeps the old one.
+        m_platform->queueInput(newName);
+        form().frmgamelist().Button2Click();
+        m_platform->dropFileAnswers();
+    });
 }
 
 // ---------------------------------------------------------------------------------------------

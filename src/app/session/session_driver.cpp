@@ -97,11 +97,17 @@ int SessionDriver::run(std::istream &script)
     // The hint window is modal: its lines run inside the main window's handler. The solution
     // viewers have nothing to press and close at once.
     m_platform->onModal([this](std::string_view window) {
-        if (window == "Tfrmsolover")
+        if (window == "Tfrmsolover") {
             runHintWindow();
+        } else if (m_inModal) {
+            const std::function<void()> player = std::move(m_inModal);
+            m_inModal = nullptr;
+            player();
+        }
     });
     m_random = MersenneRandom(0);
     m_hintWindowOpen = false;
+    m_inModal = nullptr;
     m_script = &script;
     m_lineNumber = 0;
     int status = kCompleted;
@@ -201,6 +207,7 @@ void SessionDriver::runLine(std::string_view line)
     if (!m_hintWindowOpen && action.window != Window::Main)
         moveMouse({});
     (this->*action.handler)(action, Args(words).subspan(argsFrom));
+    m_inModal = nullptr; // meant for a window the action opens, never for a later one
     if (m_lineChecker && m_form)
         m_lineChecker(*m_form, line);
 }

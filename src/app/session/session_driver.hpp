@@ -155,6 +155,22 @@ private:
     void saveReplay(const Action &, Args args);
     void loadReplay(const Action &, Args args);
     void loadReplayFile(const std::string &path);
+    void importText(const Action &, Args args);
+    void paste(const Action &, Args args);
+    void copy(const Action &, Args args);
+    void saveGame(const Action &, Args args);
+    void listGames(const Action &, Args args);
+    void loadGame(const Action &, Args args);
+    void deleteGame(const Action &, Args args);
+    void renameGame(const Action &, Args args);
+    /// Import-or-create > Import with `lines` in the text area > OK > Play Puzzle.
+    void importAndPlay(std::vector<std::string> lines);
+    /// Runs `player` inside the next modal window the program opens (the player's actions in
+    /// it); the window closes when it returns.
+    void whileModal(std::function<void()> player) { m_inModal = std::move(player); }
+    /// Opens the game list (`control`) and, inside it, selects the row of `name` and runs
+    /// `player`; nothing inside when no row holds the name.
+    void inGameList(ControlId control, std::string_view name, std::function<void()> player);
 
     std::ostream &m_out;
     std::ostream &m_err;
@@ -166,6 +182,7 @@ private:
     std::function<void(const TForm1 &, std::string_view)> m_lineChecker;
     MousePlace m_mouse;
     bool m_hintWindowOpen = false;
+    std::function<void()> m_inModal;
 };
 
 } // namespace kestrel

@@ -294,6 +294,28 @@ bool QtSettingsStore::writeValue(std::string_view key, std::string_view name,
     return m_settings->status() == QSettings::NoError;
 }
 
+bool QtSettingsStore::writeValues(std::string_view key, const Values &values)
+{
+    if (!m_settings->isWritable())
+        return false;
+    std::vector<std::pair<QString, QVariant>> before;
+    for (const auto &[name, value] : values) {
+        const QString path = settingsPath(key, name);
+        before.emplace_back(path, m_settings->value(path));
+        m_settings->setValue(path, toQString(value));
+    }
+    m_settings->sync();
+    if (m_settings->status() == QSettings::NoError)
+        return true;
+    for (const auto &[path, value] : before) {
+        if (value.isValid())
+            m_settings->setValue(path, value);
+        else
+            m_settings->remove(path);
+    }
+    return false;
+}
+
 // --- QtPaths ------------------------------------------------------------------------------
 
 namespace {

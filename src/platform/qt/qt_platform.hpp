@@ -92,6 +92,9 @@ public:
     bool hasKey(std::string_view key) const override;
     std::string readValue(std::string_view key, std::string_view name) const override;
     bool writeValue(std::string_view key, std::string_view name, std::string_view value) override;
+    /// All values set, then one sync (QSettings replaces its file whole); when the sync fails
+    /// the values held before are put back, so a later sync cannot write half of them.
+    bool writeValues(std::string_view key, const Values &values) override;
 
 private:
     std::unique_ptr<QSettings> m_settings;

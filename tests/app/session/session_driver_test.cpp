@@ -275,6 +275,67 @@ TEST(SessionDriver, NewGamesFollowTheSeed)
     EXPECT_EQ(show.fields.at("clock"), "running");
 }
 
+// --- the exchange and library windows ----------------------------------------------------------
+
+TEST(SessionDriver, CopiedBoardsPasteBackAsTheSamePuzzle)
+{
+    // The placed 4 at (1, 3) becomes a clue of the imported puzzle, and so a given.
+    const std::string played = std::string(kPuzzleLine) + "digit 4\nclick 1 3\nshow\n";
+    const ShowLine before = lastShow(runScript(played));
+    std::vector<std::string> expected = fieldsOf(before.fields.at("board"));
+    expected[2] = "14";
+    // (With Candidates is left out: an open cell with one candidate reads back as a clue.)
+    for (const char *layout : {"nocand", "9x9", "1x81"}) {
+        SCOPED_TRACE(layout);
+        const Session session
+            = runScript(played + "copy " + layout + "\nanswer yes\npaste\nshow\n");
+        ASSERT_EQ(session.status, SessionDriver::kCompleted) << session.err << session.out;
+        const ShowLine after = lastShow(session);
+        std::vector<std::string> givens;
+        for (const std::string &field : fieldsOf(after.fields.at("board")))
+            givens.push_back(field[0] == '1' ? field : "3");
+        for (std::string &field : expected)
+            field = field[0] == '3' ? "3" : "1" + field.substr(1);
+        EXPECT_EQ(givens, expected);
+        EXPECT_EQ(after.fields.at("level"), "5");
+        EXPECT_EQ(after.fields.at("steps"), "1");
+    }
+    // Typed text: the lines of a 9x9 block.
+    const Session typed = runScript(
+        "import 53..7....\\n6..195...\\n.98....6.\\n8...6...3\\n4..8.3..1\\n7...2...6\\n"
+        ".6....28.\\n...419..5\\n....8..79\nshow\n");
+    ASSERT_EQ(typed.status, SessionDriver::kCompleted) << typed.err;
+    EXPECT_EQ(lastShow(typed).fields.at("board"),
+              lastShow(runScript(std::string(kPuzzleLine) + "show\n")).fields.at("board"));
+}
+
+TEST(SessionDriver, SavedGamesAreListedRenamedLoadedAndDeleted)
+{
+    const Session session = runScript(std::string(kPuzzleLine)
+                                      + "digit 4\nclick 1 3\nshow\nsave-game mine 2\n"
+                                        "save-game other\ngames\nanswer yes\nnew 3\n"
+                                        "rename-game mine yours\nrename-game yours other\n"
+                                        "load-game yours\nshow\nanswer yes\n"
+                                        "delete-game other\ngames\nload-game nobody\nshow\n");
+    ASSERT_EQ(session.status, SessionDriver::kCompleted) << session.err << session.out;
+    const std::vector<std::string> lines = linesOf(session.out);
+    ASSERT_EQ(lines.size(), 5u) << session.out;
+    EXPECT_EQ(lines[1], "games=mine,other");
+    EXPECT_EQ(lines[3], "games=yours");
+    // The loaded game is the board saved, at the level it was saved with.
+    const ShowLine saved = parseShow(lines[0]);
+    const ShowLine loaded = parseShow(lines[2]);
+    EXPECT_EQ(fieldsOf(loaded.fields.at("board"))[2], "24");
+    EXPECT_EQ(loaded.fields.at("level"), "2");
+    for (int k = 0; k < 81; ++k) {
+        const std::string a = fieldsOf(saved.fields.at("board"))[k];
+        const std::string b = fieldsOf(loaded.fields.at("board"))[k];
+        EXPECT_EQ(a[0] == '3' ? "3" : a, b[0] == '3' ? "3" : b) << "cell " << k;
+    }
+    // A name no row holds loads nothing.
+    EXPECT_EQ(parseShow(lines[4]).fields.at("board"), loaded.fields.at("board"));
+}
+
 // --- what the player was shown -----------------------------------------------------------------
 
 TEST(SessionDriver, MessagesListWhatWasShownSinceTheLastCall)

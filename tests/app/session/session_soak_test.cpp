@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace kestrel {
 namespace {
@@ -38,7 +39,11 @@ std::string randomAction(MersenneRandom &random)
            "rewind",         "mistakes",     "mode pencil",   "mode all",      "mode part",
            "auto on",        "auto off",     "continue",      "solution",      "save-replay r1",
            "load-replay r1", "marking on",   "marking off",   "clear-marks"};
-    const int kind = pick(100);
+    static const char *const layouts[] = {"nocand", "cand", "9x9", "1x81"};
+    auto game = [&] {
+        return "g" + std::to_string(pick(3));
+    };
+    const int kind = pick(110);
     std::string line = pick(2) ? "answer yes\n" : "answer no\n";
     if (kind < 30)
         line += "click " + rc() + button();
@@ -54,9 +59,32 @@ std::string randomAction(MersenneRandom &random)
         line += "new " + std::to_string(pick(5));
     else if (kind < 98)
         line += "hint\nhint press\nanswer yes\nhint press\nhint close";
-    else
+    else if (kind < 100)
         line += "colour " + std::to_string(pick(16)) + "\nclick " + rc() + " left";
+    else if (kind < 102)
+        line += std::string("copy ") + layouts[pick(4)] + (pick(2) ? " 0" : "");
+    else if (kind < 104)
+        line += "paste";
+    else if (kind < 105)
+        line += "import " + std::to_string(pick(9) + 1) + "2.4\\n..1"; // rarely a puzzle
+    else if (kind < 107)
+        line += "save-game " + game() + (pick(2) ? " " + std::to_string(pick(6)) : "");
+    else if (kind < 108)
+        line += "load-game " + game();
+    else if (kind < 109)
+        line += "delete-game " + game();
+    else
+        line += pick(2) ? "games" : "rename-game " + game() + " " + game();
     return line + "\n";
+}
+
+std::vector<std::string> fieldsOf(const std::string &snapshot)
+{
+    std::vector<std::string> fields;
+    std::istringstream in(snapshot);
+    for (std::string field; std::getline(in, field, ',');)
+        fields.push_back(field);
+    return fields;
 }
 
 // What must hold after every action whatever was done.
@@ -87,6 +115,26 @@ void checkInvariants(const TForm1 &form, std::string_view line)
     ASSERT_LE(log.currentIndex(), log.lastIndex());
     for (const std::string &step : log.lines())
         ASSERT_TRUE(step == StepLog::kPlaceholder || isValidSnapshot(step)) << step;
+    // The step shown reads back to exactly the board shown (states, digits and candidates as
+    // a snapshot holds them): stepping away and back, or the next autosave, changes nothing.
+    // Two changes of the display run ahead of the log: the cell of an open candidate pad (the
+    // pad records its step when it closes), and the candidates a digit selected in Part
+    // Candidates mode fills into open cells that had none (the allowed digits; no step).
+    const std::string &step = log.lines()[static_cast<std::size_t>(log.currentIndex())];
+    const Tfrmtile &pad = form.frmtile();
+    const int padCell = pad.visible ? (pad.targetRow - 1) * 9 + pad.targetCol - 1 : -1;
+    const auto stepFields = fieldsOf(step);
+    const auto boardFields = fieldsOf(snapshot);
+    ASSERT_EQ(stepFields.size(), 81u) << "after '" << line << "': " << step;
+    for (int k = 0; k < 81; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        const bool filled = stepFields[at] == "3" && form.game().mode() == Mode::PartCandidates
+            && boardFields[at] == "3" + board.allowedHxs(k / 9 + 1, k % 9 + 1);
+        ASSERT_TRUE(k == padCell || filled || stepFields[at] == boardFields[at])
+            << "after '" << line << "' at step " << log.currentIndex() << " of " << log.lastIndex()
+            << ", cell " << k << ": the step holds '" << stepFields[at] << "', the board '"
+            << boardFields[at] << "'";
+    }
     // Inside the modal hint window the main window's bars follow when it closes.
     if (line.starts_with("hint ") || line.starts_with("answer"))
         return;
