@@ -73,6 +73,16 @@ for args in "--seed 12abc --count 1,0,0,0,0" "--seed -1 --count 1,0,0,0,0" \
     # shellcheck disable=SC2086
     check "bank $args" "$tool" bank $args --out "$work/bank-out"
 done
+# bank whose level file cannot be replaced (a folder stands in its place) fails and leaves no
+# temporary file behind.
+blocked="$work/bank-blocked"
+mkdir -p "$blocked/level0.txt/inside"
+status=0
+"$tool" bank --seed 1 --count 1,0,0,0,0 --out "$blocked" >"$work/out" 2>&1 || status=$?
+if [ "$status" -eq 0 ] || ls "$blocked" | grep -q '\.tmp$'; then
+    echo "FAIL bank into a blocked level file (status $status): $(ls "$blocked")"
+    failures=$((failures + 1))
+fi
 # check-bank reports a line that is no puzzle once, not also as a copy of the other junk, and
 # its summary speaks only of the lines that passed.
 junk="$work/junk-bank"

@@ -303,17 +303,24 @@ bool writeLinesWhole(const std::filesystem::path &path, const std::vector<std::s
 {
     std::filesystem::path temp = path;
     temp += ".tmp";
+    std::error_code error;
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         for (const std::string &line : lines)
             out << line << '\n';
-        out.flush();
-        if (!out)
+        out.close();
+        if (!out) {
+            std::filesystem::remove(temp, error); // a failed write leaves nothing behind
             return false;
+        }
     }
-    std::error_code error;
     std::filesystem::rename(temp, path, error);
-    return !error;
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temp, ignored);
+        return false;
+    }
+    return true;
 }
 
 /// The generator's tallies, for the progress line and the closing summary.
