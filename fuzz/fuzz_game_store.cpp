@@ -5,6 +5,7 @@
 #include "library/game_store.hpp"
 #include "library/saved_game_record.hpp"
 #include "platform/platform.hpp"
+#include "silent_dialogs.hpp"
 #include "platform/text_codec.hpp"
 
 #include <cstddef>
@@ -14,7 +15,7 @@
 namespace {
 
 // One in-memory file, and dialogs that answer No.
-class MemoryPlatform final : public kestrel::TextFiles, public kestrel::Dialogs
+class MemoryPlatform final : public kestrel::TextFiles, public kestrel::fuzz::SilentDialogs
 {
 public:
     std::string bytes;
@@ -33,25 +34,6 @@ public:
     bool makeDirectory(std::string_view) override { return true; }
     bool setCurrentDirectory(std::string_view) override { return true; }
 
-    void inform(std::string_view, std::string_view) override { }
-    void showError(std::string_view, std::string_view) override { }
-    bool confirm(std::string_view, std::string_view) override { return false; }
-    std::optional<std::string> openFile(std::string_view, std::string_view,
-                                        std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(std::string_view, std::string_view,
-                                        std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> inputText(std::string_view, std::string_view,
-                                         std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<kestrel::Colour> pickColour(kestrel::Colour) override { return std::nullopt; }
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "board/appearance.hpp"
 #include "core/board.hpp"
 #include "platform/platform.hpp"
+#include "silent_dialogs.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -39,30 +40,6 @@ public:
         values[std::string(name)] = std::string(value);
         return true;
     }
-};
-
-class NoDialogs final : public kestrel::Dialogs
-{
-public:
-    void inform(std::string_view, std::string_view) override { }
-    void showError(std::string_view, std::string_view) override { }
-    bool confirm(std::string_view, std::string_view) override { return false; }
-    std::optional<std::string> openFile(std::string_view, std::string_view,
-                                        std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(std::string_view, std::string_view,
-                                        std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> inputText(std::string_view, std::string_view,
-                                         std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<kestrel::Colour> pickColour(kestrel::Colour) override { return std::nullopt; }
 };
 
 } // namespace
@@ -102,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The appearance as at start-up: afterwards the nine settings are the program's own.
     kestrel::AppSettings settings;
     kestrel::TPICSD33 board;
-    NoDialogs dialogs;
+    kestrel::fuzz::SilentDialogs dialogs;
     kestrel::TfrmAppearance appearance(settings, store, dialogs, board);
     appearance.FormCreate([](std::string_view) { return std::string(); });
     if (settings.reg_board_background_use_default.empty())

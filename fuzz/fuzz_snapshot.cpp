@@ -6,6 +6,7 @@
 #include "game/game.hpp"
 #include "game/step_log.hpp"
 #include "platform/platform.hpp"
+#include "silent_dialogs.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -31,30 +32,6 @@ const std::string &busySnapshot()
     }();
     return snapshot;
 }
-
-class NoDialogs final : public kestrel::Dialogs
-{
-public:
-    void inform(std::string_view, std::string_view) override { }
-    void showError(std::string_view, std::string_view) override { }
-    bool confirm(std::string_view, std::string_view) override { return true; }
-    std::optional<std::string> openFile(std::string_view, std::string_view,
-                                        std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(std::string_view, std::string_view,
-                                        std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<std::string> inputText(std::string_view, std::string_view,
-                                         std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<kestrel::Colour> pickColour(kestrel::Colour) override { return std::nullopt; }
-};
 
 } // namespace
 
@@ -96,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             file.givens[static_cast<std::size_t>(k)] = cell.hxs[0];
     }
     file.steps = {restored};
-    NoDialogs dialogs;
+    kestrel::fuzz::SilentDialogs dialogs;
     kestrel::Game game(dialogs, [](std::string_view) { return std::string(); });
     game.loadGame(file);
     const kestrel::StepLog &log = game.history();
